@@ -1,0 +1,36 @@
+# Shared by play.sh and test.sh: installs the Debian packages the game needs (only those that are
+# missing) and builds the game into a build folder. Sourced, not run.
+
+GRAWN2_PACKAGES=(
+  build-essential cmake pkg-config
+  libsdl2-dev libsdl2-ttf-dev libsdl2-image-dev libcairo2-dev libfluidsynth-dev libfontconfig-dev
+  libgtest-dev libgmock-dev
+  timgm6mb-soundfont fonts-liberation fonts-dejavu-core fonts-comic-neue
+  espeak-ng xvfb xauth
+)
+
+grawn2_install_packages() {
+  local missing=()
+  local package
+  for package in "${GRAWN2_PACKAGES[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+      missing+=("$package")
+    fi
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+# grawn2_build FOLDER [extra cmake arguments...]
+grawn2_build() {
+  local folder="$1"
+  shift
+  local werror=OFF
+  [ -n "${CI:-}" ] && werror=ON
+  cmake -S . -B "$folder" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGRAWN2_WERROR="$werror" "$@" >/dev/null
+  cmake --build "$folder" -j "$(nproc)"
+}

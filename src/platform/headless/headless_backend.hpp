@@ -1,0 +1,48 @@
+// The back end of headless runs: no display, a virtual clock, and a script as the player.
+#pragma once
+
+#include "platform/backend.hpp"
+#include "platform/clock.hpp"
+#include "platform/headless/script.hpp"
+
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace platform {
+
+class Control;
+
+// Renders a form to a PNG file; returns an error message, empty on success.
+using ScreenshotFn = std::function<std::string(Form& form, std::string const& path)>;
+
+class HeadlessBackend final : public Backend {
+public:
+    HeadlessBackend(VirtualClock& clock, Script script);
+
+    void set_screenshot(ScreenshotFn screenshot) { m_screenshot = std::move(screenshot); }
+
+    // Runs the next script command when the game is idle, otherwise moves the clock on to the
+    // next thing due: a timer, the end of a pause, or the end of the script's `wait`.
+    void wait(Runtime& runtime, std::optional<Micros> deadline) override;
+    WindowPlace place_window(Form& form) override;
+
+    // The virtual desktop headless windows are centred on, in pixels.
+    static constexpr int desktop_width = 1024;
+    static constexpr int desktop_height = 768;
+
+private:
+    void execute(Runtime& runtime, ScriptCommand const& command);
+    Form& loaded_form(Runtime& runtime, ScriptCommand const& command) const;
+    Control& control_of(Runtime& runtime, ScriptCommand const& command) const;
+    void post_click(Runtime& runtime, ScriptCommand const& command, Verb verb);
+    void print(Runtime& runtime, ScriptCommand const& command) const;
+
+    VirtualClock& m_clock;
+    Script m_script;
+    std::size_t m_next = 0;
+    std::optional<Micros> m_wait_until;
+    ScreenshotFn m_screenshot;
+};
+
+}

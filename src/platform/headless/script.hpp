@@ -1,0 +1,59 @@
+// The script language of headless runs: one command a line, played as the player would.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace platform {
+
+enum class Verb { wait, click, clickat, down, up, dblclick, key, keydown, keyup, type, ok, cancel, close, show, print, screenshot };
+
+// FORM, FORM.CONTROL or FORM.CONTROL.PROPERTY / FORM.PROPERTY; arrays written fire(3).
+struct ScriptTarget {
+    std::string form;
+    std::string control; // empty when the target is the form itself
+    int index = -1;
+    std::string property;
+    std::string text; // as written, for the transcript
+};
+
+enum class PointKind { control, position };
+
+struct ScriptCommand {
+    int line = 0;
+    Verb verb = Verb::wait;
+    ScriptTarget target;
+    PointKind point = PointKind::control;
+    double x = 0; // client pixels, for clickat and for down/up at a position
+    double y = 0;
+    int button = 1;
+    int key = 0;
+    int shift = 0;
+    double seconds = 0;
+    std::string text; // `type` text, or the screenshot file
+};
+
+struct Script {
+    std::string file;
+    std::vector<ScriptCommand> commands;
+};
+
+class ScriptError : public std::runtime_error {
+public:
+    ScriptError(int line, std::string const& message)
+        : std::runtime_error(message)
+        , m_line(line)
+    {
+    }
+    int line() const { return m_line; }
+
+private:
+    int m_line = 0;
+};
+
+// Reads a whole script; throws ScriptError naming the first line that cannot be understood.
+Script parse_script(std::string_view text, std::string file_name);
+
+}

@@ -1,0 +1,95 @@
+// Parsing the game's command line.
+#include "shell/command_line.hpp"
+
+#include <charconv>
+
+namespace shell {
+
+std::string usage()
+{
+    return "usage: grawn2 [--scale N] [--fullscreen] [--soundfont PATH] [--mute] [--help] [--version]\n"
+           "       grawn2 --headless --script FILE|- [--time-of-day SECONDS] [--scale N]\n"
+           "       grawn2 --art-sheet FILE.png\n"
+           "\n"
+           "  --scale N          window scale, 1 to 4 (default: the largest that fits the desktop)\n"
+           "  --fullscreen       start in fullscreen (Alt+Enter toggles)\n"
+           "  --soundfont PATH   General MIDI soundfont for the tunes\n"
+           "  --mute             no sound at all\n"
+           "  --headless         no display and no audio; play a script on a virtual clock\n"
+           "  --script FILE      the script to play (- reads standard input); the transcript goes to stdout\n"
+           "  --time-of-day S    headless: the time of day, in seconds since midnight, at which the run starts\n"
+           "  --art-sheet FILE   draw every picture of the game into FILE.png and exit\n"
+           "  --help             this text\n"
+           "  --version          the game's version\n";
+}
+
+ParseResult parse_command_line(std::vector<std::string> const& args)
+{
+    Options options;
+    bool headless = false;
+    auto value_of = [&](std::size_t& i, std::string& out) {
+        if (i + 1 >= args.size())
+            return false;
+        out = args[++i];
+        return true;
+    };
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        std::string const& arg = args[i];
+        std::string value;
+        if (arg == "--help") {
+            options.mode = RunMode::help;
+            return { options, {} };
+        }
+        if (arg == "--version") {
+            options.mode = RunMode::version;
+            return { options, {} };
+        }
+        if (arg == "--fullscreen") {
+            options.display = Display::fullscreen;
+        } else if (arg == "--mute") {
+            options.sound = Sound::mute;
+        } else if (arg == "--headless") {
+            headless = true;
+        } else if (arg == "--scale") {
+            int scale = 0;
+            if (!value_of(i, value))
+                return { {}, "--scale needs a number from 1 to 4" };
+            auto [ptr, ec] = std::from_chars(value.data(), value.data() + value.size(), scale);
+            if (ec != std::errc() || ptr != value.data() + value.size() || scale < 1 || scale > 4)
+                return { {}, "--scale needs a number from 1 to 4" };
+            options.scale = scale;
+        } else if (arg == "--soundfont") {
+            if (!value_of(i, options.soundfont))
+                return { {}, "--soundfont needs a path" };
+        } else if (arg == "--script") {
+            if (!value_of(i, options.script))
+                return { {}, "--script needs a file (or - for standard input)" };
+        } else if (arg == "--time-of-day") {
+            double seconds = 0;
+            if (!value_of(i, value))
+                return { {}, "--time-of-day needs seconds since midnight" };
+            auto [ptr, ec] = std::from_chars(value.data(), value.data() + value.size(), seconds);
+            if (ec != std::errc() || ptr != value.data() + value.size() || seconds < 0 || seconds >= 86400)
+                return { {}, "--time-of-day needs seconds since midnight" };
+            options.start_time_of_day = seconds;
+        } else if (arg == "--art-sheet") {
+            if (!value_of(i, options.art_sheet))
+                return { {}, "--art-sheet needs a file name" };
+            options.mode = RunMode::art_sheet;
+        } else {
+            return { {}, "unknown option '" + arg + "'" };
+        }
+    }
+    if (options.mode == RunMode::art_sheet)
+        return { options, {} };
+    if (headless) {
+        if (options.script.empty())
+            return { {}, "--headless needs --script FILE" };
+        options.mode = RunMode::headless;
+    } else if (!options.script.empty()) {
+        return { {}, "--script works only with --headless" };
+    }
+    return { options, {} };
+}
+
+}

@@ -1,0 +1,65 @@
+// Starting the game in the mode the command line asks for.
+#include "shell/game.hpp"
+
+#include "platform/headless/headless_run.hpp"
+#include "platform/runtime.hpp"
+#include "shell/command_line.hpp"
+#include "shell/screens.hpp"
+
+#include <filesystem>
+#include <iostream>
+
+namespace shell {
+
+std::string program_folder(char const* argv0)
+{
+    std::error_code error;
+    auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error && argv0)
+        exe = std::filesystem::absolute(argv0, error);
+    return exe.parent_path().string();
+}
+
+namespace {
+
+platform::HeadlessGame headless_game(Options const& options, std::string folder)
+{
+    platform::HeadlessGame game;
+    game.install = install_screens;
+    game.start = [](platform::Runtime& runtime) { runtime.show_form("intro"); };
+    game.program_folder = std::move(folder);
+    game.start_time_of_day = options.start_time_of_day;
+    return game;
+}
+
+}
+
+int main(int argc, char** argv)
+{
+    std::vector<std::string> args(argv + 1, argv + argc);
+    auto const parsed = parse_command_line(args);
+    if (!parsed.options) {
+        std::cerr << "grawn2: " << parsed.error << "\n" << usage();
+        return 64;
+    }
+    Options const& options = *parsed.options;
+    switch (options.mode) {
+    case RunMode::help:
+        std::cout << usage();
+        return 0;
+    case RunMode::version:
+        std::cout << "grawn2 " << GRAWN2_VERSION << "\n";
+        return 0;
+    case RunMode::headless:
+        return platform::run_script_file(options.script, headless_game(options, program_folder(argv[0])), std::cout, std::cerr);
+    case RunMode::art_sheet:
+        std::cerr << "grawn2: the art sheet is not available in this build\n";
+        return 1;
+    case RunMode::play:
+        break;
+    }
+    std::cerr << "grawn2: cannot open a window: no display back end in this build; use --headless for scripts\n";
+    return 1;
+}
+
+}

@@ -1,0 +1,54 @@
+// The table of screens by name.
+#include "shell/screens.hpp"
+
+#include <functional>
+
+namespace shell {
+
+namespace {
+
+using Maker = std::function<std::unique_ptr<platform::Form>(platform::Runtime&)>;
+
+struct ScreenEntry {
+    char const* name;
+    Maker make;
+};
+
+template<typename T>
+Maker maker()
+{
+    return [](platform::Runtime& runtime) { return std::make_unique<T>(runtime); };
+}
+
+std::vector<ScreenEntry> const& table()
+{
+    static std::vector<ScreenEntry> const screens {};
+    return screens;
+}
+
+}
+
+std::unique_ptr<platform::Form> make_screen(platform::Runtime& runtime, std::string_view name)
+{
+    for (auto const& entry : table()) {
+        if (name == entry.name)
+            return entry.make(runtime);
+    }
+    return nullptr;
+}
+
+std::vector<std::string> screen_names()
+{
+    std::vector<std::string> names;
+    for (auto const& entry : table())
+        names.emplace_back(entry.name);
+    return names;
+}
+
+void install_screens(platform::Runtime& runtime)
+{
+    runtime.set_app_title("Grawn 2");
+    runtime.set_form_factory(make_screen, screen_names());
+}
+
+}

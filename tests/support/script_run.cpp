@@ -1,0 +1,40 @@
+// Helpers for running scripts in tests.
+#include "support/script_run.hpp"
+
+#include <algorithm>
+#include <sstream>
+
+namespace testing_support {
+
+std::vector<std::string> ScriptRun::lines() const
+{
+    std::vector<std::string> out;
+    std::istringstream in(transcript);
+    for (std::string line; std::getline(in, line);)
+        out.push_back(line);
+    return out;
+}
+
+bool ScriptRun::has(std::string const& line) const
+{
+    auto const all = lines();
+    return std::find(all.begin(), all.end(), line) != all.end();
+}
+
+ScriptRun run(std::string const& script, platform::HeadlessGame const& game, std::string const& file)
+{
+    std::ostringstream out;
+    std::ostringstream err;
+    ScriptRun result;
+    try {
+        result.exit_code = platform::run_script(platform::parse_script(script, file), game, out, err);
+    } catch (platform::ScriptError const& error) {
+        err << file << ":" << error.line() << ": " << error.what() << "\n";
+        result.exit_code = 2;
+    }
+    result.transcript = out.str();
+    result.errors = err.str();
+    return result;
+}
+
+}

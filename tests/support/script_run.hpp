@@ -1,0 +1,21 @@
+// Runs a script text against forms a test provides, and hands back what the player saw.
+#pragma once
+
+#include "platform/headless/headless_run.hpp"
+
+#include <string>
+#include <vector>
+
+namespace testing_support {
+
+struct ScriptRun {
+    int exit_code = 0;
+    std::string transcript;
+    std::string errors;
+    std::vector<std::string> lines() const;
+    bool has(std::string const& line) const;
+};
+
+ScriptRun run(std::string const& script, platform::HeadlessGame const& game, std::string const& file = "test.script");
+
+}
