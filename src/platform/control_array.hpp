@@ -11,14 +11,15 @@ namespace platform {
 template<typename T>
 class ControlArray {
 public:
-    // Makes `count` controls named `name` with indices 0..count-1; `geometry(i)` gives each one's
-    // rectangle (or line points) and `args` are passed on to every element's constructor.
-    template<typename GeometryOf, typename... Args>
-    ControlArray(Form& form, std::string const& name, int count, GeometryOf geometry, Args const&... args)
+    // Makes `count` controls named `name` with indices 0..count-1. `first_of(i)` gives the first
+    // constructor argument of element i (its rectangle, line points, or a timer's interval) and
+    // `args` are passed on to every element's constructor after it.
+    template<typename FirstOf, typename... Args>
+    ControlArray(Form& form, std::string const& name, int count, FirstOf first_of, Args const&... args)
     {
         m_items.reserve(count);
         for (int i = 0; i < count; ++i) {
-            m_items.push_back(std::make_unique<T>(form, name, geometry(i), args...));
+            m_items.push_back(std::make_unique<T>(form, name, first_of(i), args...));
             m_items.back()->m_index = i;
         }
     }

@@ -153,7 +153,9 @@ void Runtime::run_until(LoopKind kind, std::function<bool()> const& done, std::o
 void Runtime::fire_due_timers()
 {
     Micros const now = m_clock.now();
-    std::vector<Timer*> due;
+    // Reuse one buffer between passes; a nested pass started by a handler makes its own.
+    std::vector<Timer*> due = std::move(m_due_scratch);
+    due.clear();
     for (auto* timer : m_timers) {
         if (timer->scheduled() && timer->next_due() <= now)
             due.push_back(timer);
@@ -168,6 +170,7 @@ void Runtime::fire_due_timers()
         if (timer->scheduled() && timer->next_due() <= now)
             timer->fire();
     }
+    m_due_scratch = std::move(due);
 }
 
 std::optional<Micros> Runtime::next_timer_due() const

@@ -131,6 +131,7 @@ private:
     std::vector<std::string> m_form_names;
     std::vector<std::unique_ptr<Form>> m_forms;
     std::vector<Timer*> m_timers;
+    std::vector<Timer*> m_due_scratch;
     std::uint64_t m_next_timer_order = 0;
     std::vector<Loop> m_loops;
     std::vector<std::shared_ptr<Dialog>> m_dialogs;

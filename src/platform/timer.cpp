@@ -44,8 +44,10 @@ void Timer::fire()
     // one; on the real clock ticks that fell behind coalesce into this one.
     Micros const now = form().runtime().clock().now();
     Micros const period = static_cast<Micros>(m_interval) * 1000;
-    Micros const elapsed_ticks = (now - m_base) / period;
-    m_next_due = m_base + (elapsed_ticks + 1) * period;
+    if (now < m_next_due + period)
+        m_next_due += period;
+    else
+        m_next_due = m_base + ((now - m_base) / period + 1) * period;
 
     struct RunningGuard {
         bool& running;

@@ -1,0 +1,26 @@
+// Sound ready for the mixer: interleaved stereo float frames at the mixer's rate.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace platform {
+
+// Every sound and tune is mixed at this rate, in stereo.
+inline constexpr int mix_rate = 48000;
+inline constexpr int mix_channels = 2;
+
+struct Pcm {
+    // left, right, left, right ... in -1..1
+    std::vector<float> samples;
+
+    std::size_t frames() const { return samples.size() / mix_channels; }
+    // Length in microseconds, rounded to the nearest.
+    std::int64_t microseconds() const
+    {
+        return (static_cast<std::int64_t>(frames()) * 1'000'000 + mix_rate / 2) / mix_rate;
+    }
+};
+
+}
