@@ -1,6 +1,9 @@
 // The table of screens by name.
 #include "shell/screens.hpp"
 
+#include "scenes/frmlearn.hpp"
+#include "shell/intro.hpp"
+
 #include <functional>
 
 namespace shell {
@@ -22,7 +25,10 @@ Maker maker()
 
 std::vector<ScreenEntry> const& table()
 {
-    static std::vector<ScreenEntry> const screens {};
+    static std::vector<ScreenEntry> const screens {
+        { "intro", maker<intro>() },
+        { "frmlearn", maker<scenes::frmlearn>() },
+    };
     return screens;
 }
 
