@@ -1,6 +1,7 @@
 // The table of screens by name.
 #include "shell/screens.hpp"
 
+#include "levels/rescue/frmw1l1.hpp"
 #include "scenes/frmlearn.hpp"
 #include "shell/intro.hpp"
 
@@ -27,6 +28,7 @@ std::vector<ScreenEntry> const& table()
 {
     static std::vector<ScreenEntry> const screens {
         { "intro", maker<intro>() },
+        { "frmw1l1", maker<levels::frmw1l1>() },
         { "frmlearn", maker<scenes::frmlearn>() },
     };
     return screens;
