@@ -1,0 +1,50 @@
+// The list of all pictures; each screen's pictures are added here as they are drawn.
+#include "art/catalogue.hpp"
+
+#include "art/claw.hpp"
+#include "art/effects.hpp"
+#include "art/farm_animals.hpp"
+#include "art/grawn.hpp"
+#include "art/robber.hpp"
+#include "art/scenery.hpp"
+#include "art/title.hpp"
+
+namespace art {
+
+std::vector<CatalogueEntry> catalogue()
+{
+    return {
+        {"pig-left", pig(Facing::left)},
+        {"pig-right", pig(Facing::right)},
+        {"cow-left", cow(Facing::left)},
+        {"cow-right", cow(Facing::right)},
+        {"sheep-left", sheep(Facing::left)},
+        {"sheep-right", sheep(Facing::right)},
+        {"grawn-left", grawn(Facing::left)},
+        {"grawn-right", grawn(Facing::right)},
+        {"s-grawn-stirring-left", s_grawn(Mutation::stirring, Facing::left)},
+        {"s-grawn-stirring-right", s_grawn(Mutation::stirring, Facing::right)},
+        {"s-grawn-swelling-left", s_grawn(Mutation::swelling, Facing::left)},
+        {"s-grawn-swelling-right", s_grawn(Mutation::swelling, Facing::right)},
+        {"s-grawn-mutated-left", s_grawn(Mutation::mutated, Facing::left)},
+        {"s-grawn-mutated-right", s_grawn(Mutation::mutated, Facing::right)},
+        {"robber-left", robber(Facing::left)},
+        {"robber-right", robber(Facing::right)},
+        {"claw-closed", claw(ClawState::closed)},
+        {"claw-open", claw(ClawState::open)},
+        {"flame", flame()},
+        {"blood-splat", blood_splat()},
+        {"bullet-hole", bullet_hole()},
+        {"small-blast", small_blast()},
+        {"explosion-38", explosion(38)},
+        {"explosion-150", explosion(150)},
+        {"tree", tree()},
+        {"barn", barn()},
+        {"cloud", cloud()},
+        {"title", title_artwork()},
+        {"presenter-bell", presenter_icon(PresenterIcon::bell)},
+        {"presenter-reel", presenter_icon(PresenterIcon::reel)},
+    };
+}
+
+}
