@@ -115,7 +115,7 @@ void paint_explosion(cairo_t* cr, int size)
     // heavy lines above.
     double const line_pixels = std::clamp(size / 50.0, outline, heavy_outline);
     double const pad = line_pixels + 0.5;
-    double const k = (size - 2 * pad) / 100.0;
+    double const k = std::max(size - 2 * pad, 1.0) / 100.0;
     double const line = line_pixels / k;
     cairo_save(cr);
     cairo_translate(cr, pad, pad);

@@ -167,8 +167,12 @@ platform::Drawing title_artwork()
 
 platform::Drawing presenter_icon(PresenterIcon icon)
 {
-    if (icon == PresenterIcon::bell)
+    switch (icon) {
+    case PresenterIcon::bell:
         return {32, 32, paint_bell};
+    case PresenterIcon::reel:
+        break;
+    }
     return {32, 32, paint_reel};
 }
 
