@@ -1,6 +1,7 @@
 // Starting the game in the mode the command line asks for.
 #include "shell/game.hpp"
 
+#include "art/art_sheet.hpp"
 #include "platform/headless/headless_run.hpp"
 #include "platform/runtime.hpp"
 #include "shell/command_line.hpp"
@@ -53,8 +54,11 @@ int main(int argc, char** argv)
     case RunMode::headless:
         return platform::run_script_file(options.script, headless_game(options, program_folder(argv[0])), std::cout, std::cerr);
     case RunMode::art_sheet:
-        std::cerr << "grawn2: the art sheet is not available in this build\n";
-        return 1;
+        if (!art::write_art_sheet(options.art_sheet)) {
+            std::cerr << "grawn2: cannot write the art sheet to " << options.art_sheet << "\n";
+            return 1;
+        }
+        return 0;
     case RunMode::play:
         break;
     }

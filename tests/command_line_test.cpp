@@ -1,0 +1,93 @@
+// The game's command line: options, usage errors, and what the executable does with them.
+#include "shell/command_line.hpp"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <sys/wait.h>
+
+using namespace shell;
+
+namespace {
+
+struct Outcome {
+    int status = -1;
+    std::string out;
+};
+
+// Runs the game with `args`, a one-line script on standard input, capturing stdout.
+Outcome run_game(std::string const& args)
+{
+    std::string const command = "echo 'wait 1' | " + std::string(GRAWN2_EXECUTABLE) + " " + args + " 2>/dev/null";
+    Outcome outcome;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe)
+        return outcome;
+    std::array<char, 4096> buffer {};
+    while (std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe))
+        outcome.out.append(buffer.data(), n);
+    int const raw = pclose(pipe);
+    outcome.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    return outcome;
+}
+
+}
+
+TEST(CommandLine, ParsesEveryOption)
+{
+    auto parsed = parse_command_line({ "--scale", "3", "--fullscreen", "--soundfont", "/x y/sf.sf2", "--mute" });
+    ASSERT_TRUE(parsed.options) << parsed.error;
+    EXPECT_EQ(parsed.options->mode, RunMode::play);
+    EXPECT_EQ(parsed.options->scale, 3);
+    EXPECT_EQ(parsed.options->display, Display::fullscreen);
+    EXPECT_EQ(parsed.options->soundfont, "/x y/sf.sf2");
+    EXPECT_EQ(parsed.options->sound, Sound::mute);
+
+    parsed = parse_command_line({ "--headless", "--script", "-", "--time-of-day", "86399.5" });
+    ASSERT_TRUE(parsed.options) << parsed.error;
+    EXPECT_EQ(parsed.options->mode, RunMode::headless);
+    EXPECT_EQ(parsed.options->script, "-");
+    EXPECT_DOUBLE_EQ(parsed.options->start_time_of_day, 86399.5);
+}
+
+TEST(CommandLine, RejectsWhatItCannotUse)
+{
+    for (auto const& args : std::initializer_list<std::vector<std::string>> {
+             { "--scale", "5" }, { "--scale", "0" }, { "--scale", "2x" }, { "--scale" }, { "--soundfont" }, { "--headless" },
+             { "--script", "a.script" }, { "--frobnicate" }, { "--time-of-day", "90000" } }) {
+        auto parsed = parse_command_line(args);
+        EXPECT_FALSE(parsed.options) << args.front();
+        EXPECT_FALSE(parsed.error.empty());
+    }
+}
+
+TEST(Executable, HelpVersionAndUsageErrors)
+{
+    auto help = run_game("--help");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("usage: grawn2"), std::string::npos);
+    auto version = run_game("--version");
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out.rfind("grawn2 ", 0), 0u);
+    EXPECT_EQ(run_game("--bogus").status, 64);
+}
+
+TEST(Executable, HeadlessScriptsFromStandardInputAndErrors)
+{
+    auto ran = run_game("--headless --script -");
+    EXPECT_EQ(ran.status, 0);
+    EXPECT_EQ(ran.out.rfind("0 load intro\n", 0), 0u) << ran.out;
+    EXPECT_EQ(run_game("--headless --script /nonexistent.script").status, 2);
+}
+
+TEST(Executable, ArtSheetIsWritten)
+{
+    auto const path = std::filesystem::temp_directory_path() / "grawn2-art-sheet-test.png";
+    std::filesystem::remove(path);
+    EXPECT_EQ(run_game("--art-sheet " + path.string()).status, 0);
+    EXPECT_GT(std::filesystem::file_size(path), 10000u);
+    std::filesystem::remove(path);
+    EXPECT_EQ(run_game("--art-sheet /nonexistent-folder/sheet.png").status, 1);
+}
