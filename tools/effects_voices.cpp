@@ -1,0 +1,149 @@
+// Spoken and sung lines: the robber's laugh and taunt, "I give up" and "Way to rock!".
+#include "effects.hpp"
+
+#include "speech.hpp"
+#include "tones.hpp"
+#include "voice.hpp"
+
+#include <algorithm>
+
+namespace soundgen {
+
+namespace {
+
+// A villain's "ha, ha, ha, haaa", each syllable starting on a breathy "h".
+Signal villain_laugh()
+{
+    Signal laugh;
+    const double pitches[] = {175.0, 165.0, 155.0, 145.0, 120.0};
+    double start = 0.0;
+    for (int i = 0; i < 5; ++i) {
+        const bool last = i == 4;
+        VoiceSpec ha;
+        ha.length = last ? 0.55 : 0.17;
+        ha.pitch = Curve{{0.0, pitches[i] * 1.08}, {ha.length, pitches[i] * (last ? 0.8 : 0.95)}};
+        ha.loudness = Curve{{0.0, 0.0}, {0.02, 1.0}, {ha.length * 0.6, 0.9}, {ha.length, 0.0}};
+        ha.breath = Curve{{0.0, 1.0}, {0.04, 0.2}, {ha.length, 0.35}};
+        ha.vowels = {{0.0, vowels::aa}, {ha.length, last ? vowels::ao : vowels::aa}};
+        ha.roughness = 0.3;
+        ha.jitter = 0.02;
+        ha.vibrato_rate = last ? 6.0 : 0.0;
+        ha.vibrato_depth = last ? 0.03 : 0.0;
+        ha.seed = 0x7A0 + static_cast<unsigned>(i);
+        mix_into(laugh, sing_voice(ha), start);
+        start += 0.23;
+    }
+    return laugh;
+}
+
+// A sad trombone: "wah, wah, wah, waaah", each note sliding flat.
+Signal sad_trombone()
+{
+    Signal out;
+    const int keys[] = {55, 54, 53, 52};
+    double start = 0.0;
+    for (int i = 0; i < 4; ++i) {
+        const bool last = i == 3;
+        ToneSpec note;
+        note.wave = Wave::saw;
+        note.frequency = note_frequency(keys[i]);
+        note.end_frequency = note.frequency * (last ? 0.97 : 0.985);
+        note.length = last ? 1.1 : 0.32;
+        note.attack = 0.03;
+        note.decay = 0.15;
+        note.sustain = 0.8;
+        note.release = 0.12;
+        note.cutoff = 900.0;
+        note.cutoff_burst = 1500.0;
+        note.resonance = 1.5;
+        note.vibrato_rate = last ? 5.5 : 0.0;
+        note.vibrato_depth = last ? 0.02 : 0.0;
+        note.vibrato_delay = 0.3;
+        mix_into(out, render_tone(note), start);
+        start += 0.42;
+    }
+    return out;
+}
+
+// A power chord on a distorted guitar, with a crash cymbal.
+Signal rock_stinger()
+{
+    Signal chord;
+    for (const int key : {40, 47, 52, 59}) {
+        ToneSpec string;
+        string.wave = Wave::detuned_saws;
+        string.frequency = note_frequency(key);
+        string.length = 1.4;
+        string.attack = 0.004;
+        string.decay = 0.6;
+        string.sustain = 0.5;
+        string.release = 0.5;
+        string.cutoff = 2500.0;
+        string.cutoff_burst = 3000.0;
+        mix_into(chord, render_tone(string), 0.0);
+    }
+    soft_clip(chord, 5.0);
+    Svf tone_control;
+    for (float& sample : chord) {
+        sample = tone_control.lowpass(sample, 3500.0) * 0.5f;
+    }
+    mix_into(chord, crash_cymbal(0xC4A5, 1.8), 0.0, 0.2);
+    mix_into(chord, kick_drum(), 0.0, 0.6);
+    return chord;
+}
+
+}  // namespace
+
+Sound make_thief()
+{
+    Signal dry = villain_laugh();
+    if (const auto taunt = speak("Your pigs are mine!", SpeechStyle{28, 150, "en-us+m3"})) {
+        Signal louder = *taunt;
+        normalize(louder, 0.9);
+        mix_into(dry, louder, 1.65);
+    }
+    normalize(dry, 0.9);
+    return finish(add_reverb(dry, 0.35, 0.5, 0.25, 0.35));
+}
+
+Sound make_give_up()
+{
+    Signal dry;
+    double trombone_at = 0.0;
+    if (const auto line = speak("I give up.", SpeechStyle{35, 125, "en-us+m1"})) {
+        dry = *line;
+        normalize(dry, 0.9);
+        trombone_at = to_seconds(dry.size()) + 0.1;
+    }
+    Signal trombone = sad_trombone();
+    normalize(trombone, 0.7);
+    mix_into(dry, trombone, trombone_at);
+    return finish(add_reverb(dry, 0.4, 0.5, 0.25, 0.4));
+}
+
+Sound make_way_to_rock()
+{
+    // The shout, then the power chord landing on "rock".
+    Signal dry;
+    if (const auto line = speak("Way to rock!", SpeechStyle{70, 175, "en-us+m7"})) {
+        dry = *line;
+    } else {
+        // Without a speech engine a sung "yeah!" cheers instead.
+        VoiceSpec yeah;
+        yeah.length = 0.7;
+        yeah.pitch = Curve{{0.0, 220.0}, {0.2, 300.0}, {0.7, 260.0}};
+        yeah.loudness = Curve{{0.0, 0.0}, {0.05, 1.0}, {0.5, 0.9}, {0.7, 0.0}};
+        yeah.vowels = {{0.0, vowels::iy}, {0.12, vowels::eh}, {0.35, vowels::ae}, {0.7, vowels::aa}};
+        yeah.vibrato_rate = 6.0;
+        yeah.vibrato_depth = 0.02;
+        yeah.seed = 0x7EA;
+        dry = sing_voice(yeah);
+    }
+    normalize(dry, 0.95);
+    Signal stinger = rock_stinger();
+    normalize(stinger, 0.6);
+    mix_into(dry, stinger, std::max(to_seconds(dry.size()) - 0.3, 0.0));
+    return finish(add_reverb(dry, 0.5, 0.4, 0.3, 0.5));
+}
+
+}  // namespace soundgen
