@@ -1,0 +1,203 @@
+// Controls in declared order (buttons last), at whole pixels of the form times the scale.
+#include "platform/sdl/form_painter.hpp"
+
+#include "platform/form.hpp"
+#include "platform/sdl/spans.hpp"
+
+#include <algorithm>
+#include <cmath>
+
+namespace platform::sdl {
+
+namespace {
+
+constexpr Color button_light { 223, 223, 223 };
+constexpr Color button_shadow { 128, 128, 128 };
+
+std::uint32_t unpremultiply(std::uint32_t argb)
+{
+    std::uint32_t const a = argb >> 24;
+    if (a == 0)
+        return 0;
+    if (a == 255)
+        return argb;
+    auto const channel = [a](std::uint32_t c) { return std::min<std::uint32_t>(255, (c * 255 + a / 2) / a); };
+    return (a << 24) | (channel((argb >> 16) & 0xFF) << 16) | (channel((argb >> 8) & 0xFF) << 8) | channel(argb & 0xFF);
+}
+
+}
+
+TexturePtr texture_from_raster(SDL_Renderer* renderer, Raster const& raster)
+{
+    if (raster.width <= 0 || raster.height <= 0)
+        return nullptr;
+    TexturePtr texture(SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, raster.width, raster.height));
+    if (!texture)
+        return nullptr;
+    std::vector<std::uint32_t> pixels(raster.pixels.size());
+    std::transform(raster.pixels.begin(), raster.pixels.end(), pixels.begin(), unpremultiply);
+    SDL_UpdateTexture(texture.get(), nullptr, pixels.data(), raster.width * 4);
+    SDL_SetTextureBlendMode(texture.get(), SDL_BLENDMODE_BLEND);
+    return texture;
+}
+
+SDL_Texture* PictureTextures::get(PicturePtr const& picture, int scale)
+{
+    auto const key = std::make_pair(picture.get(), scale);
+    auto it = m_entries.find(key);
+    if (it == m_entries.end())
+        it = m_entries.emplace(key, Entry { picture, texture_from_raster(m_renderer, picture->raster(scale)) }).first;
+    return it->second.texture.get();
+}
+
+void fill_rects(SDL_Renderer* renderer, Rects const& rects, Color color)
+{
+    if (rects.empty())
+        return;
+    SDL_SetRenderDrawColor(renderer, color.r, color.g, color.b, 255);
+    SDL_RenderFillRects(renderer, rects.data(), static_cast<int>(rects.size()));
+}
+
+void draw_button(SDL_Renderer* renderer, TextPainter& text, void const* owner, SDL_Rect box, std::string const& caption,
+    int scale, ButtonLook look, Switch enabled)
+{
+    int const s = scale;
+    int const x = box.x;
+    int const y = box.y;
+    int const w = box.w;
+    int const h = box.h;
+    fill_rects(renderer, { box }, colors::button_face);
+    if (look == ButtonLook::pressed) {
+        fill_rects(renderer, frame_rects(box, s), colors::black);
+        fill_rects(renderer, frame_rects({ x + s, y + s, w - 2 * s, h - 2 * s }, s), button_shadow);
+    } else {
+        fill_rects(renderer, { { x, y, w - s, s }, { x, y, s, h - s } }, colors::white);
+        fill_rects(renderer, { { x + s, y + s, w - 3 * s, s }, { x + s, y + s, s, h - 3 * s } }, button_light);
+        fill_rects(renderer, { { x + s, y + h - 2 * s, w - 2 * s, s }, { x + w - 2 * s, y + s, s, h - 2 * s } }, button_shadow);
+        fill_rects(renderer, { { x, y + h - s, w, s }, { x + w - s, y, s, h } }, colors::black);
+    }
+    if (caption.empty())
+        return;
+    TextStyle const style { Font {}, scale, std::max(1, w - 6 * s) };
+    TextBlock const& block = text.block(owner, caption, style);
+    int const shift = look == ButtonLook::pressed ? s : 0;
+    SDL_Rect const inner { x + 2 * s + shift, y + (h - block.height()) / 2 + shift, w - 4 * s, block.height() };
+    if (enabled == Switch::off) {
+        text.draw(block, { inner.x + s, inner.y + s, inner.w, inner.h }, Alignment::center, colors::white);
+        text.draw(block, inner, Alignment::center, button_shadow);
+    } else {
+        text.draw(block, inner, Alignment::center, colors::black);
+    }
+}
+
+// Form units to pixels of the render target.
+struct FormPainter::Pixels {
+    int scale = 1;
+    int units = 1; // form units per pixel
+    int x0 = 0;
+    int y0 = 0;
+
+    int length(double value) const { return static_cast<int>(std::lround(value / units)) * scale; }
+    int x(double value) const { return x0 + length(value); }
+    int y(double value) const { return y0 + length(value); }
+    SDL_Rect rect(Rect const& r) const { return { x(r.left), y(r.top), length(r.width), length(r.height) }; }
+};
+
+FormPainter::FormPainter(SDL_Renderer* renderer, FontLibrary& fonts)
+    : m_renderer(renderer)
+    , m_text(renderer, fonts)
+    , m_pictures(renderer)
+{
+}
+
+void FormPainter::paint(Form const& form, Placement placement, Control const* pressed)
+{
+    Pixels const px { placement.scale, form.units_per_pixel(), placement.x, placement.y };
+    SDL_Rect const client { placement.x, placement.y, form.client_width() * placement.scale, form.client_height() * placement.scale };
+    SDL_RenderSetClipRect(m_renderer, &client);
+    fill_rects(m_renderer, { client }, form.back_color());
+    // Buttons sit above everything else, as on the original platform.
+    for (auto const* control : form.controls()) {
+        if (control->visible() && control->kind() != ControlKind::button)
+            paint_control(*control, px, pressed);
+    }
+    for (auto const* control : form.controls()) {
+        if (control->visible() && control->kind() == ControlKind::button)
+            paint_control(*control, px, pressed);
+    }
+    SDL_RenderSetClipRect(m_renderer, nullptr);
+}
+
+void FormPainter::paint_control(Control const& control, Pixels const& px, Control const* pressed)
+{
+    int const s = px.scale;
+    switch (control.kind()) {
+    case ControlKind::timer:
+        return;
+    case ControlKind::sprite: {
+        auto const& sprite = static_cast<Sprite const&>(control);
+        if (!sprite.picture())
+            return;
+        SDL_Texture* texture = m_pictures.get(sprite.picture(), s);
+        if (!texture)
+            return;
+        SDL_Rect box = px.rect(sprite.rect());
+        // An unstretched sprite shows its picture at the picture's own size, as it sized itself.
+        if (sprite.stretch() == Stretch::no) {
+            box.w = sprite.picture()->width() * s;
+            box.h = sprite.picture()->height() * s;
+        }
+        SDL_RenderCopy(m_renderer, texture, nullptr, &box);
+        return;
+    }
+    case ControlKind::label: {
+        auto const& label = static_cast<Label const&>(control);
+        auto const& style = label.style();
+        SDL_Rect const box = px.rect(label.rect());
+        if (style.back_style == BackStyle::opaque)
+            fill_rects(m_renderer, { box }, style.back);
+        if (label.caption().empty())
+            return;
+        TextBlock const& block = m_text.block(&label, label.caption(), { style.font, s, box.w });
+        m_text.draw(block, box, style.alignment, style.fore);
+        return;
+    }
+    case ControlKind::button: {
+        auto const& button = static_cast<Button const&>(control);
+        bool const held = pressed == &control && button.enabled();
+        draw_button(m_renderer, m_text, &button, px.rect(button.rect()), button.caption(), s,
+            held ? ButtonLook::pressed : ButtonLook::raised, button.enabled() ? Switch::on : Switch::off);
+        return;
+    }
+    case ControlKind::shape: {
+        auto const& shape = static_cast<Shape const&>(control);
+        auto const& style = shape.style();
+        SDL_Rect box = px.rect(shape.rect());
+        if (style.kind == ShapeKind::square || style.kind == ShapeKind::circle) {
+            int const side = std::min(box.w, box.h);
+            box = { box.x + (box.w - side) / 2, box.y + (box.h - side) / 2, side, side };
+        }
+        bool const round = style.kind == ShapeKind::oval || style.kind == ShapeKind::circle;
+        if (style.fill_style == FillStyle::solid)
+            fill_rects(m_renderer, round ? ellipse_fill(box) : Rects { box }, style.fill);
+        if (style.border_width > 0) {
+            int const thickness = std::max(1, static_cast<int>(std::lround(style.border_width))) * s;
+            fill_rects(m_renderer, round ? ellipse_ring(box, thickness) : frame_rects(box, thickness), style.border);
+        }
+        return;
+    }
+    case ControlKind::line: {
+        auto const& line = static_cast<Line const&>(control);
+        if (line.line_width() <= 0)
+            return;
+        auto const& p = line.points();
+        int const width = std::max(1, static_cast<int>(std::lround(line.line_width())));
+        int const back = (width - 1) / 2 * s;
+        fill_rects(m_renderer, line_rects({ px.x(p.x1) - back, px.y(p.y1) - back }, { px.x(p.x2) - back, px.y(p.y2) - back }, width * s),
+            line.color());
+        return;
+    }
+    }
+}
+
+}

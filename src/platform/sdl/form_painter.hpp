@@ -1,0 +1,75 @@
+// Draws a form's client area with an SDL renderer: the same code serves windows and screenshots.
+#pragma once
+
+#include "platform/control.hpp"
+#include "platform/picture.hpp"
+#include "platform/sdl/font_library.hpp"
+#include "platform/sdl/sdl_handles.hpp"
+#include "platform/sdl/spans.hpp"
+#include "platform/sdl/text_painter.hpp"
+
+#include <map>
+#include <utility>
+
+namespace platform {
+class Form;
+}
+
+namespace platform::sdl {
+
+// Where the client area lands in the render target: its top-left corner and its scale.
+struct Placement {
+    int scale = 1;
+    int x = 0;
+    int y = 0;
+};
+
+enum class ButtonLook { raised, pressed };
+
+// Picture textures, made once per picture and scale; pictures are kept alive by the cache so a
+// freed picture's address can never be mistaken for a new one.
+class PictureTextures {
+public:
+    explicit PictureTextures(SDL_Renderer* renderer)
+        : m_renderer(renderer)
+    {
+    }
+    SDL_Texture* get(PicturePtr const& picture, int scale);
+
+private:
+    struct Entry {
+        PicturePtr picture;
+        TexturePtr texture;
+    };
+    SDL_Renderer* m_renderer = nullptr;
+    std::map<std::pair<Picture const*, int>, Entry> m_entries;
+};
+
+class FormPainter {
+public:
+    FormPainter(SDL_Renderer* renderer, FontLibrary& fonts);
+
+    // Draws `form` inside the renderer's whole output, clipped to its client area, with
+    // `pressed` (a button held down by the mouse, or null) drawn pushed in.
+    void paint(Form const& form, Placement placement, Control const* pressed = nullptr);
+
+private:
+    struct Pixels;
+    void paint_control(Control const& control, Pixels const& px, Control const* pressed);
+
+    SDL_Renderer* m_renderer = nullptr;
+    TextPainter m_text;
+    PictureTextures m_pictures;
+};
+
+void fill_rects(SDL_Renderer* renderer, Rects const& rects, Color color);
+
+// A classic push button: grey face, raised bevel (or pushed in), centred caption, the caption
+// etched in grey when the button is disabled.
+void draw_button(SDL_Renderer* renderer, TextPainter& text, void const* owner, SDL_Rect box, std::string const& caption,
+    int scale, ButtonLook look, Switch enabled);
+
+// Pixels straight from cairo made into a texture, alpha un-premultiplied for SDL's blending.
+TexturePtr texture_from_raster(SDL_Renderer* renderer, Raster const& raster);
+
+}

@@ -1,0 +1,117 @@
+// A form's SDL window with a software renderer, so that it shows exactly what screenshots show.
+#include "platform/sdl/form_window.hpp"
+
+#include "platform/form.hpp"
+
+#include <algorithm>
+#include <cmath>
+
+namespace platform::sdl {
+
+FormWindow::FormWindow(Form& form, FontLibrary& fonts, int scale, SDL_Point position)
+    : m_form(form)
+    , m_scale(scale)
+    , m_title(form.caption())
+{
+    m_window.reset(SDL_CreateWindow(m_title.c_str(), position.x, position.y, std::max(1, form.client_width() * scale),
+        std::max(1, form.client_height() * scale), SDL_WINDOW_HIDDEN));
+    if (!m_window)
+        return;
+    m_renderer.reset(SDL_CreateRenderer(m_window.get(), -1, SDL_RENDERER_SOFTWARE));
+    if (m_renderer)
+        m_painter = std::make_unique<FormPainter>(m_renderer.get(), fonts);
+}
+
+FormWindow::~FormWindow()
+{
+    m_painter.reset();
+    m_renderer.reset();
+}
+
+void FormWindow::show(ScreenMode mode)
+{
+    SDL_ShowWindow(m_window.get());
+    set_mode(mode);
+    raise();
+    m_dirty = true;
+}
+
+void FormWindow::hide()
+{
+    SDL_HideWindow(m_window.get());
+}
+
+void FormWindow::raise()
+{
+    SDL_RaiseWindow(m_window.get());
+    SDL_SetWindowInputFocus(m_window.get());
+}
+
+void FormWindow::set_mode(ScreenMode mode)
+{
+    if (mode == m_mode)
+        return;
+    m_mode = mode;
+    SDL_SetWindowFullscreen(m_window.get(), mode == ScreenMode::fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+    m_dirty = true;
+}
+
+void FormWindow::move_to(SDL_Point position)
+{
+    int x = 0;
+    int y = 0;
+    SDL_GetWindowPosition(m_window.get(), &x, &y);
+    if (x != position.x || y != position.y)
+        SDL_SetWindowPosition(m_window.get(), position.x, position.y);
+}
+
+void FormWindow::set_picture_offset(SDL_Point offset)
+{
+    if (offset.x == m_offset.x && offset.y == m_offset.y)
+        return;
+    m_offset = offset;
+    m_dirty = true;
+}
+
+Placement FormWindow::placement() const
+{
+    int const form_width = std::max(1, m_form.client_width());
+    int const form_height = std::max(1, m_form.client_height());
+    int width = form_width * m_scale;
+    int height = form_height * m_scale;
+    if (m_renderer)
+        SDL_GetRendererOutputSize(m_renderer.get(), &width, &height);
+    int scale = m_scale;
+    if (m_mode == ScreenMode::fullscreen)
+        scale = std::max(1, std::min(width / form_width, height / form_height));
+    return { scale, (width - form_width * scale) / 2 + m_offset.x * scale, (height - form_height * scale) / 2 + m_offset.y * scale };
+}
+
+void FormWindow::draw(Control const* pressed)
+{
+    m_dirty = false;
+    if (!m_renderer)
+        return;
+    if (m_form.caption() != m_title) {
+        m_title = m_form.caption();
+        SDL_SetWindowTitle(m_window.get(), m_title.c_str());
+    }
+    auto const where = placement();
+    // Black shows around the picture: the margins of a fullscreen view, or the edge a shake
+    // inside the window uncovers.
+    if (m_mode == ScreenMode::fullscreen || m_offset.x != 0 || m_offset.y != 0) {
+        SDL_SetRenderDrawColor(m_renderer.get(), 0, 0, 0, 255);
+        SDL_RenderClear(m_renderer.get());
+    }
+    m_painter->paint(m_form, where, pressed);
+    SDL_RenderPresent(m_renderer.get());
+}
+
+FormPoint FormWindow::to_form(int x, int y) const
+{
+    auto const where = placement();
+    double const units = m_form.units_per_pixel();
+    return { std::floor(static_cast<double>(x - where.x) / where.scale) * units, std::floor(static_cast<double>(y - where.y) / where.scale) * units };
+}
+
+}

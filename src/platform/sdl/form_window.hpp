@@ -1,0 +1,71 @@
+// The window of one form: client area at the window scale, fullscreen view, and its place.
+#pragma once
+
+#include "platform/sdl/form_painter.hpp"
+#include "platform/sdl/sdl_handles.hpp"
+
+#include <optional>
+#include <string>
+
+namespace platform {
+class Form;
+class Control;
+}
+
+namespace platform::sdl {
+
+enum class ScreenMode { windowed, fullscreen };
+
+struct FormPoint {
+    double x = 0; // form units
+    double y = 0;
+};
+
+class FormWindow {
+public:
+    FormWindow(Form& form, FontLibrary& fonts, int scale, SDL_Point position);
+    ~FormWindow();
+    FormWindow(FormWindow const&) = delete;
+    FormWindow& operator=(FormWindow const&) = delete;
+
+    // False when SDL could not make the window or its renderer: the form is then not drawn.
+    bool opened() const { return m_renderer != nullptr; }
+    Form& form() const { return m_form; }
+    SDL_Window* window() const { return m_window.get(); }
+    Uint32 id() const { return SDL_GetWindowID(m_window.get()); }
+
+    void show(ScreenMode mode);
+    void hide();
+    void raise();
+    void set_mode(ScreenMode mode);
+    ScreenMode mode() const { return m_mode; }
+
+    // Moves the real window so that its client area's top-left is at `position`.
+    void move_to(SDL_Point position);
+    // Shifts the picture inside a window that stays put (the shake of a fullscreen view, or of a
+    // window whose moves are too slow), in pixels of the form.
+    void set_picture_offset(SDL_Point offset);
+
+    void invalidate() { m_dirty = true; }
+    bool needs_redraw() const { return m_dirty; }
+    void draw(Control const* pressed);
+
+    // A point of the window in the form's own units, whole pixels of the form; points off the
+    // client area give coordinates outside the form.
+    FormPoint to_form(int x, int y) const;
+
+private:
+    Placement placement() const;
+
+    Form& m_form;
+    int m_scale = 1;
+    WindowPtr m_window;
+    RendererPtr m_renderer;
+    std::unique_ptr<FormPainter> m_painter;
+    ScreenMode m_mode = ScreenMode::windowed;
+    SDL_Point m_offset {};
+    std::string m_title;
+    bool m_dirty = true;
+};
+
+}

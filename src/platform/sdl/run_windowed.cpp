@@ -1,0 +1,51 @@
+// Wiring the real clock, the SDL back end and the runtime together for one run of the game.
+#include "platform/sdl/run_windowed.hpp"
+
+#include "platform/runtime.hpp"
+#include "platform/sdl/sdl_backend.hpp"
+#include "platform/sdl/sdl_video.hpp"
+
+#include <SDL.h>
+
+#include <algorithm>
+
+namespace platform {
+
+int default_window_scale()
+{
+    SDL_Rect usable { 0, 0, 0, 0 };
+    if (SDL_GetDisplayUsableBounds(0, &usable) != 0 && SDL_GetDisplayBounds(0, &usable) != 0)
+        return 1;
+    // Room for a title bar and the window's frame, which are not known before a window exists.
+    constexpr int frame_width = 8;
+    constexpr int frame_height = 40;
+    for (int scale = 4; scale > 1; --scale) {
+        if (largest_screen_width * scale + frame_width <= usable.w && largest_screen_height * scale + frame_height <= usable.h)
+            return scale;
+    }
+    return 1;
+}
+
+int run_windowed(WindowOptions const& options, std::function<void(Runtime&)> const& install,
+    std::function<void(Runtime&)> const& start, std::function<void(Runtime&)> const& attach_media, std::ostream& err)
+{
+    sdl::SdlVideo video;
+    if (!video.ready()) {
+        err << "grawn2: cannot open a window: " << video.error() << "; use --headless for scripts" << std::endl;
+        return 1;
+    }
+    int const scale = options.scale ? std::clamp(*options.scale, 1, 4) : default_window_scale();
+    RealClock clock;
+    sdl::SdlBackend backend(clock, scale, options.fullscreen == WindowOptions::Fullscreen::yes ? sdl::ScreenMode::fullscreen : sdl::ScreenMode::windowed);
+    Runtime runtime(clock, backend);
+    if (install)
+        install(runtime);
+    if (attach_media)
+        attach_media(runtime);
+    return runtime.run([&] {
+        if (start)
+            start(runtime);
+    });
+}
+
+}

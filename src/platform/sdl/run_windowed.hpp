@@ -1,0 +1,32 @@
+// Real play in windows: starts SDL's video, runs the game's forms on the real clock, and ends it.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <ostream>
+
+namespace platform {
+
+class Runtime;
+
+struct WindowOptions {
+    enum class Fullscreen { no, yes };
+    std::optional<int> scale; // 1 to 4; unset picks the largest that fits the desktop
+    Fullscreen fullscreen = Fullscreen::no;
+};
+
+// Runs the game: `install` sets up the forms, `attach_media` the sound (it keeps the media alive
+// for the whole call), `start` shows the first form. Returns 0 when the program ends, or 1 after
+// one line on `err` when no window can be opened.
+int run_windowed(WindowOptions const& options, std::function<void(Runtime&)> const& install,
+    std::function<void(Runtime&)> const& start, std::function<void(Runtime&)> const& attach_media, std::ostream& err);
+
+// The largest scale (1 to 4) at which the game's largest screen and its title bar fit the
+// usable desktop; SDL's video must be running.
+int default_window_scale();
+
+// The client area of the game's largest screen, in pixels.
+inline constexpr int largest_screen_width = 510;
+inline constexpr int largest_screen_height = 458;
+
+}

@@ -1,0 +1,94 @@
+// The back end of real play: one SDL window per shown form, boxes as windows, input from SDL.
+#pragma once
+
+#include "platform/backend.hpp"
+#include "platform/clock.hpp"
+#include "platform/input.hpp"
+#include "platform/sdl/dialog_window.hpp"
+#include "platform/sdl/font_library.hpp"
+#include "platform/sdl/form_window.hpp"
+
+#include <map>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace platform {
+class Control;
+}
+
+namespace platform::sdl {
+
+// How the screen shake reaches the desktop: by moving the window, or, where the window manager
+// makes moves slow, by moving the picture inside a window that stays put.
+enum class ShakeMode { move_window, move_picture };
+
+class SdlBackend final : public Backend {
+public:
+    // SDL's video must be initialised; `scale` is 1 to 4.
+    SdlBackend(Clock const& clock, int scale, ScreenMode mode);
+    ~SdlBackend() override;
+
+    void wait(Runtime& runtime, std::optional<Micros> deadline) override;
+    WindowPlace place_window(Form& form) override;
+    void window_shown(Form& form) override;
+    void window_hidden(Form& form) override;
+    void window_moved(Form& form) override;
+    void present(Form& form) override;
+    void dialog_opened(Dialog& dialog) override;
+    void dialog_closed(Dialog& dialog) override;
+    void program_ending() override;
+
+    // For tests and benchmarks: the window of a form (null before it is first shown), the top box.
+    FormWindow* window_of(Form const& form) const;
+    DialogWindow* top_box() const { return m_boxes.empty() ? nullptr : m_boxes.back().get(); }
+    ShakeMode shake_mode() const { return m_shake; }
+    int scale() const { return m_scale; }
+
+    // Handles one SDL event as the loop would; may end the program.
+    void handle(Runtime& runtime, SDL_Event const& event);
+
+private:
+    struct Held {
+        Form* form = nullptr;
+        Control const* button = nullptr;
+        bool inside = false;
+    };
+
+    FormWindow* window_by_id(Uint32 id) const;
+    DialogWindow* box_by_id(Uint32 id) const;
+    SDL_Point desktop_position(Form const& form) const;
+    void update_picture_offset(FormWindow& window) const;
+    void handle_form_event(Runtime& runtime, FormWindow& window, SDL_Event const& event);
+    void handle_box_event(Runtime& runtime, DialogWindow& box, SDL_Event const& event);
+    void post_mouse(Runtime& runtime, FormWindow& window, InputKind kind, int button, int x, int y);
+    void track_held(FormWindow& window, int x, int y);
+    void toggle_fullscreen(FormWindow& window);
+    bool redraw_due(Micros now) const;
+    void redraw(Micros now);
+    std::optional<Micros> next_wake(std::optional<Micros> deadline) const;
+
+    Clock const& m_clock;
+    int m_scale = 1;
+    ScreenMode m_mode = ScreenMode::windowed;
+    ShakeMode m_shake = ShakeMode::move_window;
+    FontLibrary m_fonts;
+    std::map<Form const*, std::unique_ptr<FormWindow>> m_windows;
+    std::vector<Form*> m_shown; // oldest first
+    std::vector<std::unique_ptr<DialogWindow>> m_boxes; // open boxes, top last
+    // Where each form's window position (twips) was when its window was last really placed: the
+    // rest position that shakes inside the window are measured from.
+    std::map<Form const*, WindowPlace> m_anchor;
+    // How far the player has dragged each window from where the game put it, in desktop pixels.
+    std::map<Form const*, SDL_Point> m_dragged;
+    Micros m_last_move = -1'000'000'000;
+    SDL_Scancode m_swallowed_key = SDL_SCANCODE_UNKNOWN;
+    Held m_held;
+    Micros m_frame_interval = 16'667;
+    Micros m_next_frame = 0;
+};
+
+// A move of a real window that takes longer than this stalls the game; shakes then move the picture.
+inline constexpr Micros slow_window_move = 4'000;
+
+}

@@ -1,0 +1,31 @@
+// Starting SDL's video: closing the last window must reach the game as a close, not a quit.
+#include "platform/sdl/sdl_video.hpp"
+
+#include <SDL.h>
+
+namespace platform::sdl {
+
+SdlVideo::SdlVideo()
+{
+    // Closing a window unloads its form, which runs the game's own ending; only a signal from
+    // the terminal arrives as a quit.
+    SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+    // A click on a window that is not yet active still reaches the game.
+    SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+    SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        m_error = SDL_GetError();
+        if (m_error.empty())
+            m_error = "no video driver is available";
+        return;
+    }
+    m_ready = true;
+}
+
+SdlVideo::~SdlVideo()
+{
+    if (m_ready)
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+}
+
+}
