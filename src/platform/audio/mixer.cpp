@@ -2,6 +2,7 @@
 #include "platform/audio/mixer.hpp"
 
 #include <algorithm>
+#include <cmath>
 
 namespace platform {
 
@@ -9,7 +10,18 @@ namespace {
 
 // A replaced sound fades out over 5 ms instead of stopping with a click.
 constexpr std::size_t fade_frames = mix_rate / 200;
-constexpr float sound_gain = 0.9f;
+constexpr float sound_gain = 0.8f;
+// Above this level the mix is bent smoothly towards full scale instead of clipping.
+constexpr float knee = 0.75f;
+
+float limit(float sample)
+{
+    auto const size = std::abs(sample);
+    if (size <= knee)
+        return sample;
+    auto const bent = knee + (1.0f - knee) * std::tanh((size - knee) / (1.0f - knee));
+    return std::copysign(bent, sample);
+}
 constexpr std::size_t int16_block_frames = 1024;
 constexpr std::size_t retired_capacity = 64;
 constexpr std::size_t command_capacity = 64;
@@ -124,8 +136,7 @@ void Mixer::render(float* out, std::size_t frames)
     if (frames > 0) {
         m_tunes.render(out, frames);
         mix_voices(out, frames);
-        std::for_each(out, out + frames * mix_channels,
-                      [](float& sample) { sample = std::clamp(sample, -1.0f, 1.0f); });
+        std::for_each(out, out + frames * mix_channels, [](float& sample) { sample = limit(sample); });
     }
     publish();
 }

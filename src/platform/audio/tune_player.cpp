@@ -25,6 +25,8 @@ bool is_note(MidiEvent const& event)
 TunePlayer::TunePlayer()
 {
     m_paused.reserve(paused_capacity);
+    // Nothing has sounded yet: no tail to render.
+    m_quiet_frames = tail_frames;
 }
 
 void TunePlayer::play(std::string key, std::shared_ptr<Song const> song)
@@ -117,35 +119,41 @@ void TunePlayer::render(float* out, std::size_t frames)
 }
 
 // Renders up to each event's frame, then sends it, so notes start on their exact frame.
-// The tune ends once its last event is sent and its length has played.
+// The tune ends once its last event is sent and its length has played; the rest of the block
+// carries the last notes ringing out.
 void TunePlayer::render_playing(float* out, std::size_t frames)
 {
     auto& playing = *m_playing;
     auto const& events = playing.song->events;
-    std::size_t done = 0;
-    while (done < frames) {
+    auto const send_due = [&] {
         while (playing.next_event < events.size()
                && events[playing.next_event].frame <= playing.position) {
             auto const& event = events[playing.next_event++];
             m_synth->send(event.status, event.data1, event.data2);
         }
-        auto const until = playing.next_event < events.size()
-            ? events[playing.next_event].frame
-            : playing.song->length_frames;
-        if (until <= playing.position) {
-            // The end: the last notes ring on in the tail.
-            m_playing.reset();
-            m_synth->render(out + done * mix_channels, static_cast<int>(frames - done));
-            m_quiet_frames = 0;
-            return;
-        }
-        auto const chunk = static_cast<std::size_t>(
-            std::min<std::int64_t>(static_cast<std::int64_t>(frames - done),
-                                   until - playing.position));
+    };
+    auto const finished = [&] {
+        return playing.next_event == events.size()
+            && playing.position >= playing.song->length_frames;
+    };
+    std::size_t done = 0;
+    send_due();
+    while (done < frames && !finished()) {
+        auto const until = playing.next_event < events.size() ? events[playing.next_event].frame
+                                                               : playing.song->length_frames;
+        auto const chunk = static_cast<std::size_t>(std::min<std::int64_t>(
+            static_cast<std::int64_t>(frames - done), until - playing.position));
         m_synth->render(out + done * mix_channels, static_cast<int>(chunk));
         done += chunk;
         playing.position += static_cast<std::int64_t>(chunk);
+        send_due();
     }
+    if (!finished())
+        return;
+    m_playing.reset();
+    m_quiet_frames = 0;
+    if (done < frames)
+        m_synth->render(out + done * mix_channels, static_cast<int>(frames - done));
 }
 
 std::string const& TunePlayer::current_tune() const

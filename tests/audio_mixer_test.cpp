@@ -1,0 +1,294 @@
+// The mixer rendered offline: the tune rules on a real synthesiser, and the sound-effect voice.
+#include "platform/audio/alert_chime.hpp"
+#include "platform/audio/media_control.hpp"
+#include "platform/audio/mixer.hpp"
+#include "platform/audio/soundfont_finder.hpp"
+#include "support/audio_files.hpp"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+
+using namespace testing_support;
+using platform::Mixer;
+using platform::SoundfontLoading;
+
+constexpr std::int64_t second = 48000;
+// Below -100 dB: what is left of a synthesiser with nothing sounding.
+constexpr float silent = 1e-5f;
+
+std::optional<std::filesystem::path> test_soundfont()
+{
+    std::filesystem::path const usual = "/usr/share/sounds/sf2/TimGM6mb.sf2";
+    std::error_code error;
+    if (std::filesystem::is_regular_file(usual, error))
+        return usual;
+    return platform::find_soundfont([](char const* name) { return std::getenv(name); });
+}
+
+class MixerTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_folder.write("A.mid", midi_file(note_run(0, 6000, 250, 200), 6000));
+        m_folder.write("B.mid", midi_file(note_run(0, 6000, 300, 250), 6000));
+        m_folder.write("gunshot.wav", wav_file(22050, 1, 16, noise_burst(22050, 0.4)));
+    }
+
+    bool load_soundfont()
+    {
+        auto const soundfont = test_soundfont();
+        if (!soundfont)
+            return false;
+        m_mixer.load_soundfont(*soundfont, SoundfontLoading::blocking);
+        return true;
+    }
+
+    void send(std::string const& verb, std::string const& name)
+    {
+        m_control.send_command(verb + " " + m_folder.game_path(name));
+    }
+
+    std::vector<float> render(std::int64_t frames)
+    {
+        std::vector<float> out(static_cast<std::size_t>(frames) * 2);
+        // In device-sized blocks, as the audio callback asks for it.
+        for (std::int64_t done = 0; done < frames; done += 1024) {
+            auto const block = std::min<std::int64_t>(1024, frames - done);
+            m_mixer.render(out.data() + done * 2, static_cast<std::size_t>(block));
+        }
+        return out;
+    }
+
+    std::string playing() const
+    {
+        auto const& tune = m_mixer.current_tune();
+        return tune.empty() ? "" : tune.substr(tune.rfind('\\') + 1);
+    }
+
+    TempFolder m_folder;
+    Mixer m_mixer;
+    platform::MediaControl m_control{m_mixer};
+};
+
+#define REQUIRE_SOUNDFONT()                                                                     \
+    if (!load_soundfont())                                                                      \
+    GTEST_SKIP() << "no General MIDI soundfont installed"
+
+TEST_F(MixerTest, ATuneRendersSoundAndASecondPlayOfItChangesNothing)
+{
+    REQUIRE_SOUNDFONT();
+    send("play", "A.mid");
+    EXPECT_GT(peak(render(second)), 0.02f);
+    EXPECT_EQ(playing(), "A.mid");
+    send("play", "A.mid");
+    render(second / 2);
+    EXPECT_EQ(m_mixer.tune_position(), second * 3 / 2);
+}
+
+TEST_F(MixerTest, PauseHoldsTheTuneAndPlayContinuesWhereItWas)
+{
+    REQUIRE_SOUNDFONT();
+    send("play", "A.mid");
+    render(second);
+    send("pause", "A.mid");
+    auto const paused = render(4 * second);
+    EXPECT_EQ(playing(), "");
+    // The last notes ring out, then nothing.
+    EXPECT_LT(peak(std::span(paused).last(second)), silent);
+
+    send("play", "A.mid");
+    EXPECT_GT(peak(render(second / 2)), 0.02f);
+    EXPECT_EQ(playing(), "A.mid");
+    EXPECT_EQ(m_mixer.tune_position(), second * 3 / 2);
+}
+
+TEST_F(MixerTest, APausedTuneKeepsItsPlaceWhileAnotherPlays)
+{
+    REQUIRE_SOUNDFONT();
+    send("play", "A.mid");
+    render(second);
+    send("pause", "A.mid");
+    send("play", "B.mid");
+    render(second);
+    send("stop", "B.mid");
+    send("play", "A.mid");
+    render(second / 4);
+    EXPECT_EQ(playing(), "A.mid");
+    EXPECT_EQ(m_mixer.tune_position(), second * 5 / 4);
+}
+
+TEST_F(MixerTest, ASecondTuneReplacesTheFirstWhichThenStartsAgainFromTheTop)
+{
+    REQUIRE_SOUNDFONT();
+    send("play", "A.mid");
+    render(second);
+    send("play", "B.mid");
+    EXPECT_GT(peak(render(second / 2)), 0.02f);
+    EXPECT_EQ(playing(), "B.mid");
+    EXPECT_EQ(m_mixer.tune_position(), second / 2);
+    send("play", "A.mid");
+    render(second / 4);
+    EXPECT_EQ(playing(), "A.mid");
+    EXPECT_EQ(m_mixer.tune_position(), second / 4);
+}
+
+TEST_F(MixerTest, StopThenPlayStartsFromTheTop)
+{
+    REQUIRE_SOUNDFONT();
+    send("play", "A.mid");
+    render(second);
+    send("stop", "B.mid"); // not playing: no effect
+    EXPECT_EQ(playing(), "A.mid");
+    send("stop", "A.mid");
+    EXPECT_EQ(playing(), "A.mid"); // commands take effect at the next rendered block
+    render(1);
+    EXPECT_EQ(playing(), "");
+    send("play", "A.mid");
+    render(second / 2);
+    EXPECT_EQ(m_mixer.tune_position(), second / 2);
+}
+
+TEST_F(MixerTest, ATunePlaysOnceToItsEnd)
+{
+    REQUIRE_SOUNDFONT();
+    m_folder.write("short.mid", midi_file({{0, 300, 67}}, 1000));
+    send("play", "short.mid");
+    render(second);
+    EXPECT_EQ(playing(), "");
+    auto const after = render(5 * second);
+    EXPECT_LT(peak(std::span(after).last(second)), silent);
+    EXPECT_EQ(playing(), "");
+}
+
+TEST_F(MixerTest, ATruncatedOrMissingTuneNeitherCrashesNorPlays)
+{
+    REQUIRE_SOUNDFONT();
+    auto bytes = midi_file(note_run(0, 4000, 250, 200), 4000);
+    bytes.resize(bytes.size() * 2 / 3);
+    m_folder.write("cut.mid", bytes);
+    send("play", "cut.mid");
+    EXPECT_LT(peak(render(second)), silent);
+    EXPECT_EQ(playing(), "");
+    send("play", "nowhere.mid");
+    send("pause", "nowhere.mid");
+    send("stop", "nowhere.mid");
+    EXPECT_LT(peak(render(second)), silent);
+}
+
+TEST_F(MixerTest, ATuneAskedForBeforeTheSoundfontStartsWhenItIsReady)
+{
+    send("play", "A.mid");
+    EXPECT_EQ(peak(render(second / 2)), 0.0f);
+    EXPECT_EQ(m_mixer.tune_position(), 0);
+    REQUIRE_SOUNDFONT();
+    EXPECT_GT(peak(render(second / 2)), 0.02f);
+    EXPECT_EQ(m_mixer.tune_position(), second / 2);
+}
+
+TEST_F(MixerTest, TheSoundfontLoadsInTheBackground)
+{
+    auto const soundfont = test_soundfont();
+    if (!soundfont)
+        GTEST_SKIP() << "no General MIDI soundfont installed";
+    m_mixer.load_soundfont(*soundfont, SoundfontLoading::background);
+    send("play", "A.mid");
+    ASSERT_TRUE(m_mixer.wait_for_soundfont());
+    EXPECT_GT(peak(render(second)), 0.02f);
+}
+
+TEST_F(MixerTest, WithoutASoundfontTunesAreSilentAndEffectsStillPlay)
+{
+    m_folder.write("broken.sf2", wav_file(22050, 1, 16, noise_burst(22050, 0.1)));
+    int failures = 0;
+    m_mixer.load_soundfont(m_folder.path() / "broken.sf2", SoundfontLoading::background,
+                           [&] { ++failures; });
+    EXPECT_FALSE(m_mixer.wait_for_soundfont());
+    EXPECT_EQ(failures, 1);
+    send("play", "A.mid");
+    EXPECT_EQ(peak(render(second / 2)), 0.0f);
+    m_control.play_wav(m_folder.game_path("gunshot.wav"));
+    EXPECT_GT(peak(render(second / 2)), 0.3f);
+}
+
+TEST_F(MixerTest, AGunshotPlaysOnceForItsLength)
+{
+    auto const started = m_control.play_wav(m_folder.game_path("gunshot.wav"));
+    EXPECT_EQ(started.microseconds, 400'000);
+    auto const shot = render(second / 2);
+    EXPECT_GT(peak(shot), 0.3f);
+    EXPECT_FALSE(m_mixer.sound_playing());
+    EXPECT_EQ(peak(std::span(shot).subspan(static_cast<std::size_t>(second * 2 * 2 / 5))), 0.0f);
+}
+
+TEST_F(MixerTest, AMissingOrDamagedSoundPlaysTheAlertChime)
+{
+    Mixer reference;
+    reference.play_sound(platform::alert_chime());
+    auto const frames = static_cast<std::int64_t>(platform::alert_chime()->frames());
+    std::vector<float> chime(static_cast<std::size_t>(frames) * 2);
+    reference.render(chime.data(), static_cast<std::size_t>(frames));
+    ASSERT_GT(peak(chime), 0.1f);
+
+    auto garbage = wav_file(22050, 1, 16, noise_burst(22050, 0.2));
+    garbage[34] = 12; // 12-bit samples
+    m_folder.write("damaged.wav", garbage);
+    for (auto const* name : {"missing.wav", "damaged.wav"}) {
+        EXPECT_EQ(m_control.play_wav(m_folder.game_path(name)).microseconds,
+                  platform::alert_chime()->microseconds());
+        EXPECT_EQ(render(frames), chime) << name;
+    }
+}
+
+TEST_F(MixerTest, ANewSoundCutsOffTheOneStillPlaying)
+{
+    m_folder.write("long.wav", wav_file(48000, 1, 16, sine_tone(48000, 220.0, 2.0)));
+    m_control.play_wav(m_folder.game_path("long.wav"));
+    render(second / 10);
+    m_control.play_wav(m_folder.game_path("gunshot.wav"));
+    auto const after = render(second / 2);
+    EXPECT_FALSE(m_mixer.sound_playing());
+    EXPECT_EQ(peak(std::span(after).last(second / 10 * 2)), 0.0f);
+}
+
+TEST_F(MixerTest, StopAllSilencesTheTuneAndTheSound)
+{
+    REQUIRE_SOUNDFONT();
+    send("play", "A.mid");
+    m_control.play_wav(m_folder.game_path("gunshot.wav"));
+    render(second / 10);
+    m_control.stop_all();
+    auto const after = render(4 * second);
+    EXPECT_EQ(playing(), "");
+    EXPECT_FALSE(m_mixer.sound_playing());
+    EXPECT_LT(peak(std::span(after).last(second)), silent);
+}
+
+TEST_F(MixerTest, SixteenBitOutputFollowsTheFloatMix)
+{
+    m_control.play_wav(m_folder.game_path("gunshot.wav"));
+    std::vector<std::int16_t> out(4096 * 2);
+    m_mixer.render(out.data(), 4096);
+    auto const loudest = std::ranges::max(out, {}, [](std::int16_t v) { return std::abs(v); });
+    EXPECT_GT(std::abs(loudest), 10000);
+}
+
+// The game's own files, when the build has made them: the title tune under a gunshot.
+TEST_F(MixerTest, TheGamesOwnTuneAndGunshotPlay)
+{
+    std::string const folder = GRAWN2_PROGRAM_DIR;
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(folder + "/INTRO.mid", error)
+        || !std::filesystem::is_regular_file(folder + "/gundead.wav", error))
+        GTEST_SKIP() << "the game's sound files are not built";
+    REQUIRE_SOUNDFONT();
+    m_control.send_command("play " + folder + "\\INTRO.mid");
+    EXPECT_GT(m_control.play_wav(folder + "\\gundead.wav").microseconds, 100'000);
+    EXPECT_GT(peak(render(2 * second)), 0.3f);
+    EXPECT_EQ(playing(), "INTRO.mid");
+}
+
+}
