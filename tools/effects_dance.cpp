@@ -24,16 +24,10 @@ Sound make_cue(const Cue& cue)
     Signal blips;
     double start = 0.0;
     for (const int key : cue.keys) {
-        ToneSpec blip;
-        blip.wave = cue.wave;
-        blip.frequency = note_frequency(key);
-        blip.length = 0.06;
-        blip.attack = 0.003;
-        blip.decay = 0.05;
-        blip.sustain = 0.6;
-        blip.release = 0.05;
-        blip.cutoff = 5000.0;
-        mix_into(blips, render_tone(blip), start);
+        mix_into(blips,
+                 render_tone({.wave = cue.wave, .frequency = note_frequency(key), .length = 0.06, .attack = 0.003,
+                              .decay = 0.05, .sustain = 0.6, .release = 0.05, .cutoff = 5000.0}),
+                 start);
         start += 0.07;
     }
     normalize(blips, 0.3);

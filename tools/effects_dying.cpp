@@ -12,18 +12,16 @@ namespace soundgen {
 Sound make_death()
 {
     // A last groan: the pitch sinks, the mouth closes and the breath gives out.
-    VoiceSpec groan;
-    groan.length = 2.2;
-    groan.pitch = Curve{{0.0, 170.0}, {0.25, 185.0}, {1.4, 95.0}, {2.2, 60.0}};
-    groan.loudness = Curve{{0.0, 0.0}, {0.08, 1.0}, {0.9, 0.8}, {1.8, 0.35}, {2.2, 0.0}};
-    groan.breath = Curve{{0.0, 0.1}, {1.2, 0.2}, {1.9, 0.75}, {2.2, 0.9}};
-    groan.vowels = {{0.0, vowels::aa}, {0.7, vowels::uh}, {1.6, vowels::oh}, {2.2, vowels::oo}};
-    groan.jitter = 0.02;
-    groan.roughness = 0.35;
-    groan.vibrato_rate = 5.0;
-    groan.vibrato_depth = 0.015;
-    groan.seed = 0xDEAD;
-    Signal dry = sing_voice(groan);
+    Signal dry = sing_voice({.length = 2.2,
+                             .pitch = Curve{{0.0, 170.0}, {0.25, 185.0}, {1.4, 95.0}, {2.2, 60.0}},
+                             .loudness = Curve{{0.0, 0.0}, {0.08, 1.0}, {0.9, 0.8}, {1.8, 0.35}, {2.2, 0.0}},
+                             .breath = Curve{{0.0, 0.1}, {1.2, 0.2}, {1.9, 0.75}, {2.2, 0.9}},
+                             .vowels = {{0.0, vowels::aa}, {0.7, vowels::uh}, {1.6, vowels::oh}, {2.2, vowels::oo}},
+                             .vibrato_rate = 5.0,
+                             .vibrato_depth = 0.015,
+                             .jitter = 0.02,
+                             .roughness = 0.35,
+                             .seed = 0xDEAD});
 
     // A low, sour chord sinking underneath.
     for (const double start : {110.0, 116.5, 164.8}) {

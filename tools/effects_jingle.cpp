@@ -21,52 +21,27 @@ Signal brass_chord(const std::vector<int>& keys, double beats)
 {
     Signal chord;
     for (const int key : keys) {
-        ToneSpec voice;
-        voice.wave = Wave::detuned_saws;
-        voice.frequency = note_frequency(key);
-        voice.length = beats * k_beat * 0.92;
-        voice.attack = 0.02;
-        voice.decay = 0.2;
-        voice.sustain = 0.75;
-        voice.release = 0.15;
-        voice.cutoff = 1400.0;
-        voice.cutoff_burst = 2200.0;
-        mix_into(chord, render_tone(voice), 0.0);
+        mix_into(chord,
+                 render_tone({.wave = Wave::detuned_saws, .frequency = note_frequency(key), .length = beats * k_beat * 0.92,
+                              .attack = 0.02, .decay = 0.2, .sustain = 0.75, .release = 0.15, .cutoff = 1400.0,
+                              .cutoff_burst = 2200.0}),
+                 0.0);
     }
     return chord;
 }
 
 Signal lead_note(int key, double beats)
 {
-    ToneSpec voice;
-    voice.wave = Wave::square;
-    voice.frequency = note_frequency(key);
-    voice.length = beats * k_beat * 0.9;
-    voice.attack = 0.01;
-    voice.decay = 0.15;
-    voice.sustain = 0.8;
-    voice.release = 0.1;
-    voice.cutoff = 3500.0;
-    voice.cutoff_burst = 2000.0;
-    voice.vibrato_rate = 5.5;
-    voice.vibrato_depth = 0.008;
-    voice.vibrato_delay = 0.25;
-    return render_tone(voice);
+    return render_tone({.wave = Wave::square, .frequency = note_frequency(key), .length = beats * k_beat * 0.9,
+                        .attack = 0.01, .decay = 0.15, .sustain = 0.8, .release = 0.1, .cutoff = 3500.0,
+                        .cutoff_burst = 2000.0, .vibrato_rate = 5.5, .vibrato_depth = 0.008, .vibrato_delay = 0.25});
 }
 
 Signal bass_note(int key, double beats)
 {
-    ToneSpec voice;
-    voice.wave = Wave::saw;
-    voice.frequency = note_frequency(key);
-    voice.length = beats * k_beat * 0.8;
-    voice.attack = 0.005;
-    voice.decay = 0.1;
-    voice.sustain = 0.6;
-    voice.release = 0.05;
-    voice.cutoff = 500.0;
-    voice.cutoff_burst = 900.0;
-    return render_tone(voice);
+    return render_tone({.wave = Wave::saw, .frequency = note_frequency(key), .length = beats * k_beat * 0.8,
+                        .attack = 0.005, .decay = 0.1, .sustain = 0.6, .release = 0.05, .cutoff = 500.0,
+                        .cutoff_burst = 900.0});
 }
 
 }  // namespace

@@ -19,18 +19,18 @@ Signal villain_laugh()
     double start = 0.0;
     for (int i = 0; i < 5; ++i) {
         const bool last = i == 4;
-        VoiceSpec ha;
-        ha.length = last ? 0.55 : 0.17;
-        ha.pitch = Curve{{0.0, pitches[i] * 1.08}, {ha.length, pitches[i] * (last ? 0.8 : 0.95)}};
-        ha.loudness = Curve{{0.0, 0.0}, {0.02, 1.0}, {ha.length * 0.6, 0.9}, {ha.length, 0.0}};
-        ha.breath = Curve{{0.0, 1.0}, {0.04, 0.2}, {ha.length, 0.35}};
-        ha.vowels = {{0.0, vowels::aa}, {ha.length, last ? vowels::ao : vowels::aa}};
-        ha.roughness = 0.3;
-        ha.jitter = 0.02;
-        ha.vibrato_rate = last ? 6.0 : 0.0;
-        ha.vibrato_depth = last ? 0.03 : 0.0;
-        ha.seed = 0x7A0 + static_cast<unsigned>(i);
-        mix_into(laugh, sing_voice(ha), start);
+        const double length = last ? 0.55 : 0.17;
+        const Signal ha = sing_voice({.length = length,
+                                      .pitch = Curve{{0.0, pitches[i] * 1.08}, {length, pitches[i] * (last ? 0.8 : 0.95)}},
+                                      .loudness = Curve{{0.0, 0.0}, {0.02, 1.0}, {length * 0.6, 0.9}, {length, 0.0}},
+                                      .breath = Curve{{0.0, 1.0}, {0.04, 0.2}, {length, 0.35}},
+                                      .vowels = {{0.0, vowels::aa}, {length, last ? vowels::ao : vowels::aa}},
+                                      .vibrato_rate = last ? 6.0 : 0.0,
+                                      .vibrato_depth = last ? 0.03 : 0.0,
+                                      .jitter = 0.02,
+                                      .roughness = 0.3,
+                                      .seed = 0x7A0u + static_cast<unsigned>(i)});
+        mix_into(laugh, ha, start);
         start += 0.23;
     }
     return laugh;
@@ -44,22 +44,13 @@ Signal sad_trombone()
     double start = 0.0;
     for (int i = 0; i < 4; ++i) {
         const bool last = i == 3;
-        ToneSpec note;
-        note.wave = Wave::saw;
-        note.frequency = note_frequency(keys[i]);
-        note.end_frequency = note.frequency * (last ? 0.97 : 0.985);
-        note.length = last ? 1.1 : 0.32;
-        note.attack = 0.03;
-        note.decay = 0.15;
-        note.sustain = 0.8;
-        note.release = 0.12;
-        note.cutoff = 900.0;
-        note.cutoff_burst = 1500.0;
-        note.resonance = 1.5;
-        note.vibrato_rate = last ? 5.5 : 0.0;
-        note.vibrato_depth = last ? 0.02 : 0.0;
-        note.vibrato_delay = 0.3;
-        mix_into(out, render_tone(note), start);
+        const double frequency = note_frequency(keys[i]);
+        const Signal wah = render_tone({.wave = Wave::saw, .frequency = frequency,
+                                        .end_frequency = frequency * (last ? 0.97 : 0.985), .length = last ? 1.1 : 0.32,
+                                        .attack = 0.03, .decay = 0.15, .sustain = 0.8, .release = 0.12, .cutoff = 900.0,
+                                        .cutoff_burst = 1500.0, .resonance = 1.5, .vibrato_rate = last ? 5.5 : 0.0,
+                                        .vibrato_depth = last ? 0.02 : 0.0, .vibrato_delay = 0.3});
+        mix_into(out, wah, start);
         start += 0.42;
     }
     return out;
@@ -70,24 +61,17 @@ Signal rock_stinger()
 {
     Signal chord;
     for (const int key : {40, 47, 52, 59}) {
-        ToneSpec string;
-        string.wave = Wave::detuned_saws;
-        string.frequency = note_frequency(key);
-        string.length = 1.4;
-        string.attack = 0.004;
-        string.decay = 0.6;
-        string.sustain = 0.5;
-        string.release = 0.5;
-        string.cutoff = 2500.0;
-        string.cutoff_burst = 3000.0;
-        mix_into(chord, render_tone(string), 0.0);
+        mix_into(chord,
+                 render_tone({.wave = Wave::detuned_saws, .frequency = note_frequency(key), .length = 1.4, .attack = 0.004,
+                              .decay = 0.6, .sustain = 0.5, .release = 0.5, .cutoff = 2500.0, .cutoff_burst = 3000.0}),
+                 0.0);
     }
     soft_clip(chord, 5.0);
     Svf tone_control;
     for (float& sample : chord) {
         sample = tone_control.lowpass(sample, 3500.0) * 0.5f;
     }
-    mix_into(chord, crash_cymbal(0xC4A5, 1.8), 0.0, 0.2);
+    mix_into(chord, crash_cymbal(0xC4A5, 1.8), 0.0, 0.12);
     mix_into(chord, kick_drum(), 0.0, 0.6);
     return chord;
 }
@@ -129,20 +113,18 @@ Sound make_way_to_rock()
         dry = *line;
     } else {
         // Without a speech engine a sung "yeah!" cheers instead.
-        VoiceSpec yeah;
-        yeah.length = 0.7;
-        yeah.pitch = Curve{{0.0, 220.0}, {0.2, 300.0}, {0.7, 260.0}};
-        yeah.loudness = Curve{{0.0, 0.0}, {0.05, 1.0}, {0.5, 0.9}, {0.7, 0.0}};
-        yeah.vowels = {{0.0, vowels::iy}, {0.12, vowels::eh}, {0.35, vowels::ae}, {0.7, vowels::aa}};
-        yeah.vibrato_rate = 6.0;
-        yeah.vibrato_depth = 0.02;
-        yeah.seed = 0x7EA;
-        dry = sing_voice(yeah);
+        dry = sing_voice({.length = 0.7,
+                          .pitch = Curve{{0.0, 220.0}, {0.2, 300.0}, {0.7, 260.0}},
+                          .loudness = Curve{{0.0, 0.0}, {0.05, 1.0}, {0.5, 0.9}, {0.7, 0.0}},
+                          .vowels = {{0.0, vowels::iy}, {0.12, vowels::eh}, {0.35, vowels::ae}, {0.7, vowels::aa}},
+                          .vibrato_rate = 6.0,
+                          .vibrato_depth = 0.02,
+                          .seed = 0x7EA});
     }
     normalize(dry, 0.95);
     Signal stinger = rock_stinger();
     normalize(stinger, 0.6);
-    mix_into(dry, stinger, std::max(to_seconds(dry.size()) - 0.3, 0.0));
+    mix_into(dry, stinger, std::max(to_seconds(dry.size()) - 0.12, 0.0));
     return finish(add_reverb(dry, 0.5, 0.4, 0.3, 0.5));
 }
 
