@@ -6,6 +6,7 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <utility>
 
 namespace testing_support {
 
@@ -168,6 +169,8 @@ std::optional<MidiSummary> read_midi(std::span<std::uint8_t const> bytes)
         std::uint64_t tick = 0;
         int status = 0;
         bool ended = false;
+        std::map<std::pair<int, int>, int> sounding;  // channel and key
+
         while (!reader.at_end() && reader.ok() && !ended) {
             tick += reader.variable_length();
             if (reader.peek() & 0x80)
@@ -197,6 +200,14 @@ std::optional<MidiSummary> read_midi(std::span<std::uint8_t const> bytes)
                     ++summary.note_ons[channel];
                     if (channel == 0)
                         first_channel.push_back({tick, first});
+                    if (sounding[{channel, first}]++ > 0)
+                        ++summary.overlapping_note_ons;
+                } else if (kind == 0x80 || kind == 0x90) {
+                    int& count = sounding[{channel, first}];
+                    if (count == 0)
+                        ++summary.unmatched_note_offs;
+                    else
+                        --count;
                 }
                 if (kind == 0xC0 && !summary.programs.contains(channel))
                     summary.programs[channel] = first;
@@ -204,6 +215,8 @@ std::optional<MidiSummary> read_midi(std::span<std::uint8_t const> bytes)
         }
         if (!reader.ok() || !ended)
             return std::nullopt;
+        for (auto const& [note, count] : sounding)
+            summary.stuck_notes += count;
         last_tick = std::max(last_tick, tick);
         ++summary.track_count;
     }
