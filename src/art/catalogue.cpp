@@ -5,6 +5,7 @@
 #include "art/effects.hpp"
 #include "art/farm_animals.hpp"
 #include "art/grawn.hpp"
+#include "art/machine.hpp"
 #include "art/robber.hpp"
 #include "art/scenery.hpp"
 #include "art/title.hpp"
@@ -38,6 +39,9 @@ std::vector<CatalogueEntry> catalogue()
         {"small-blast", small_blast()},
         {"explosion-38", explosion(38)},
         {"explosion-150", explosion(150)},
+        {"machine-whole", machine(MachineLook::whole)},
+        {"machine-flashing", machine(MachineLook::flashing)},
+        {"machine-wreck", machine_wreck()},
         {"tree", tree()},
         {"barn", barn()},
         {"cloud", cloud()},

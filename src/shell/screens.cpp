@@ -1,8 +1,12 @@
 // The table of screens by name.
 #include "shell/screens.hpp"
 
+#include "levels/bonus/frmw1l4.hpp"
 #include "levels/rescue/frmw1l1.hpp"
+#include "levels/rescue/frmw1l2.hpp"
+#include "levels/rescue/frmw1l3.hpp"
 #include "scenes/frmlearn.hpp"
+#include "scenes/frmw1l5.hpp"
 #include "shell/intro.hpp"
 
 #include <functional>
@@ -29,6 +33,10 @@ std::vector<ScreenEntry> const& table()
     static std::vector<ScreenEntry> const screens {
         { "intro", maker<intro>() },
         { "frmw1l1", maker<levels::frmw1l1>() },
+        { "frmw1l2", maker<levels::frmw1l2>() },
+        { "frmw1l3", maker<levels::frmw1l3>() },
+        { "frmw1l4", maker<levels::frmw1l4>() },
+        { "frmw1l5", maker<scenes::frmw1l5>() },
         { "frmlearn", maker<scenes::frmlearn>() },
     };
     return screens;

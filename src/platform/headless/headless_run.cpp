@@ -1,7 +1,7 @@
 // The headless runner: a virtual clock, the script back end, silent media and the transcript.
 #include "platform/headless/headless_run.hpp"
 
-#include "platform/headless/silent_media.hpp"
+#include "platform/audio/audio.hpp"
 #include "platform/media.hpp"
 #include "platform/runtime.hpp"
 
@@ -20,7 +20,7 @@ int run_script(Script script, HeadlessGame const& game, std::ostream& out, std::
     Runtime runtime(clock, backend);
     runtime.set_transcript(&out);
 
-    auto media_backend = make_silent_media([&clock](Micros length) { clock.advance_by(length); });
+    auto media_backend = make_headless_media([&clock](Micros length) { clock.advance_by(length); });
     Media media(game.program_folder, *media_backend, [&runtime](std::string const& line) { runtime.trace(line); });
     runtime.set_media(&media);
 

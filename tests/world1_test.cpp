@@ -1,0 +1,56 @@
+// All of World 1 in one run: from Start through every screen to the hand-over to World 2.
+#include "shell/screen.hpp"
+#include "support/game_run.hpp"
+#include "support/script_run.hpp"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+using namespace platform;
+
+namespace {
+
+class WorldTwo : public shell::Screen {
+public:
+    explicit WorldTwo(Runtime& runtime)
+        : Screen(runtime, "frmw2l1", { .caption = "Grawn 2", .width = 400, .height = 400 })
+    {
+    }
+};
+
+std::string read(std::string const& path)
+{
+    std::ifstream in(path);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+}
+
+TEST(World1, PlaysFromStartToTheHandOverToWorld2)
+{
+    auto const script = read(std::string(GRAWN2_SOURCE_DIR) + "/tests/scripts/world1_playthrough.script");
+    ASSERT_FALSE(script.empty());
+    auto result = testing_support::run(script, testing_support::game({ { "frmw2l1", [](Runtime& rt) { return std::make_unique<WorldTwo>(rt); } } }));
+    EXPECT_EQ(result.exit_code, 0) << result.errors;
+
+    std::vector<std::string> shown;
+    for (auto const& line : result.lines()) {
+        if (auto at = line.find(" show "); at != std::string::npos)
+            shown.push_back(line.substr(at + 6));
+    }
+    std::vector<std::string> const chain { "intro", "frmw1l1", "frmw1l2", "frmw1l3", "frmw1l4", "frmw1l5", "frmw2l1" };
+    EXPECT_EQ(shown, chain) << result.transcript;
+
+    for (auto const* line : { "26300 value intro.bonusbags.Interval 1", "66300 hide frmw1l5", "66300 load frmw2l1", "66300 show frmw2l1",
+             
+             // 53.3 s since Start, less the play clock's ticks that fell due during the four
+             // synchronous gunshots, which handle no events and so coalesce them.
+             "66300 value intro.bigtime.Interval 50" })
+        EXPECT_TRUE(result.has(line)) << line << "\n" << result.transcript;
+    EXPECT_EQ(result.transcript.find("died"), std::string::npos);
+    EXPECT_EQ(result.transcript.find(" end\n"), std::string::npos) << "the game goes on into World 2";
+}
