@@ -46,6 +46,7 @@ std::vector<CatalogueEntry> catalogue()
         {"barn", barn()},
         {"cloud", cloud()},
         {"title", title_artwork()},
+        {"title-sign", title_sign()},
         {"presenter-bell", presenter_icon(PresenterIcon::bell)},
         {"presenter-reel", presenter_icon(PresenterIcon::reel)},
     };

@@ -165,6 +165,20 @@ platform::Drawing title_artwork()
     return {title_width, title_height, paint_title};
 }
 
+platform::Drawing title_sign()
+{
+    return {title_width, title_height, [](cairo_t* cr) {
+        // A painted farm sign of pale boards: it hides whatever lies behind the title.
+        auto const board = [](cairo_t* c) { rounded_rect_path(c, 1.5, 1.5, title_width - 3, title_height - 3, 8); };
+        draw_shape(cr, board, rgb(236, 222, 186), 3.0, heavy_outline);
+        draw_inside(cr, board, [cr] {
+            for (double y = title_height / 3.0; y < title_height; y += title_height / 3.0)
+                stroke_line(cr, [y](cairo_t* c) { cairo_move_to(c, 0, y); cairo_line_to(c, title_width, y); }, fine_line, rgb(190, 160, 110));
+        });
+        paint_title(cr);
+    }};
+}
+
 platform::Drawing presenter_icon(PresenterIcon icon)
 {
     switch (icon) {

@@ -8,6 +8,9 @@ namespace art {
 // Bold blood-red lettering dripping at the bottom, a trail of hoof prints underneath.
 platform::Drawing title_artwork();
 
+// The title painted on a sign board of pale planks, opaque to its edges.
+platform::Drawing title_sign();
+
 // The two icons either side of "Pell Entertainment Presents": a golden bell (the studio's pun on
 // its name) and a film reel.
 enum class PresenterIcon { bell, reel };

@@ -2,7 +2,11 @@
 #include "shell/game.hpp"
 
 #include "art/art_sheet.hpp"
+#include "platform/audio/audio.hpp"
 #include "platform/headless/headless_run.hpp"
+#include "platform/media.hpp"
+#include "platform/sdl/run_windowed.hpp"
+#include "platform/sdl/screenshot.hpp"
 #include "platform/runtime.hpp"
 #include "shell/command_line.hpp"
 #include "shell/screens.hpp"
@@ -30,7 +34,31 @@ platform::HeadlessGame headless_game(Options const& options, std::string folder)
     game.start = [](platform::Runtime& runtime) { runtime.show_form("intro"); };
     game.program_folder = std::move(folder);
     game.start_time_of_day = options.start_time_of_day;
+    game.screenshot = platform::make_screenshot_renderer(options.scale.value_or(1));
     return game;
+}
+
+int play(Options const& options, std::string const& folder)
+{
+    platform::AudioOptions audio;
+    if (!options.soundfont.empty())
+        audio.soundfont = options.soundfont;
+    audio.output = options.sound == Sound::mute ? platform::AudioOutput::mute : platform::AudioOutput::device;
+
+    // The sound outlives the runtime that calls it.
+    std::unique_ptr<platform::MediaBackend> backend;
+    std::unique_ptr<platform::Media> media;
+    platform::WindowOptions windows;
+    windows.scale = options.scale;
+    windows.fullscreen = options.display == Display::fullscreen ? platform::WindowOptions::Fullscreen::yes : platform::WindowOptions::Fullscreen::no;
+    return platform::run_windowed(
+        windows, install_screens, [](platform::Runtime& runtime) { runtime.show_form("intro"); },
+        [&](platform::Runtime& runtime) {
+            backend = platform::open_audio(audio);
+            media = std::make_unique<platform::Media>(folder, *backend);
+            runtime.set_media(media.get());
+        },
+        std::cerr);
 }
 
 }
@@ -62,8 +90,7 @@ int main(int argc, char** argv)
     case RunMode::play:
         break;
     }
-    std::cerr << "grawn2: cannot open a window: no display back end in this build; use --headless for scripts\n";
-    return 1;
+    return play(options, program_folder(argv[0]));
 }
 
 }

@@ -22,7 +22,7 @@ intro::intro(Runtime& runtime)
 {
     Image1(0).set_picture(make_picture("Image1(0)", art::presenter_icon(art::PresenterIcon::bell)));
     Image1(1).set_picture(make_picture("Image1(1)", art::presenter_icon(art::PresenterIcon::reel)));
-    Image2.set_picture(make_picture("Image2", art::title_artwork()));
+    Image2.set_picture(make_picture("Image2", art::title_sign()));
     imgcow1.set_picture(make_picture("imgcow1", art::cow(art::Facing::left)));
     imgpig1.set_picture(make_picture("imgpig1", art::pig(art::Facing::left)));
     imgsheep1.set_picture(make_picture("imgsheep1", art::sheep(art::Facing::left)));
