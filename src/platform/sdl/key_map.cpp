@@ -78,7 +78,25 @@ int key_code(SDL_Keysym const& key)
         return '1' + (key.scancode - SDL_SCANCODE_1);
     if (key.scancode == SDL_SCANCODE_0)
         return '0';
-    return code_of_scancode(key.scancode);
+    SDL_Scancode scancode = key.scancode;
+    // Events made by programs may carry only the key symbol.
+    if (scancode == SDL_SCANCODE_UNKNOWN) {
+        if (key.sym & SDLK_SCANCODE_MASK)
+            scancode = static_cast<SDL_Scancode>(key.sym & ~SDLK_SCANCODE_MASK);
+        else if (key.sym == SDLK_SPACE)
+            scancode = SDL_SCANCODE_SPACE;
+        else if (key.sym == SDLK_RETURN)
+            scancode = SDL_SCANCODE_RETURN;
+        else if (key.sym == SDLK_ESCAPE)
+            scancode = SDL_SCANCODE_ESCAPE;
+        else if (key.sym == SDLK_BACKSPACE)
+            scancode = SDL_SCANCODE_BACKSPACE;
+        else if (key.sym == SDLK_TAB)
+            scancode = SDL_SCANCODE_TAB;
+        else if (key.sym == SDLK_DELETE)
+            scancode = SDL_SCANCODE_DELETE;
+    }
+    return code_of_scancode(scancode);
 }
 
 int shift_state(Uint16 modifiers)

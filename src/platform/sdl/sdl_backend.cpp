@@ -142,10 +142,15 @@ void SdlBackend::window_moved(Form& form)
     Micros const start = m_clock.now();
     window->move_to(desktop_position(form));
     m_last_move = m_clock.now();
-    if (m_last_move - start <= slow_window_move)
+    if (m_last_move - start <= slow_window_move) {
+        m_slow_moves = 0;
         return;
-    // The window manager makes every move wait: from now on the windows stay where they rest and
-    // their pictures shake instead.
+    }
+    // One slow move may be a window manager still busy with a window it has just mapped; two in
+    // a row mean every move waits. From then on the windows stay where they rest and their
+    // pictures shake instead.
+    if (++m_slow_moves < 2)
+        return;
     m_shake = ShakeMode::move_picture;
     window->move_to(desktop_position(form));
     m_last_move = m_clock.now();
@@ -239,13 +244,16 @@ std::optional<Micros> SdlBackend::next_wake(std::optional<Micros> deadline) cons
 
 void SdlBackend::wait(Runtime& runtime, std::optional<Micros> deadline)
 {
+    // A quit ends the game once the input that came before it has been handled.
+    if (m_quit == Quit::asked)
+        runtime.end_program();
     SDL_Event event;
     for (;;) {
         Micros now = m_clock.now();
         if (redraw_due(now))
             redraw(now);
         bool handled = false;
-        while (SDL_PollEvent(&event)) {
+        while (m_quit == Quit::no && SDL_PollEvent(&event)) {
             handle(runtime, event);
             handled = true;
         }
@@ -265,7 +273,7 @@ void SdlBackend::wait(Runtime& runtime, std::optional<Micros> deadline)
         }
         if (got) {
             handle(runtime, event);
-            while (SDL_PollEvent(&event))
+            while (m_quit == Quit::no && SDL_PollEvent(&event))
                 handle(runtime, event);
             return;
         }
@@ -274,8 +282,10 @@ void SdlBackend::wait(Runtime& runtime, std::optional<Micros> deadline)
 
 void SdlBackend::handle(Runtime& runtime, SDL_Event const& event)
 {
-    if (event.type == SDL_QUIT)
-        runtime.end_program();
+    if (event.type == SDL_QUIT) {
+        m_quit = Quit::asked;
+        return;
+    }
     Uint32 id = 0;
     switch (event.type) {
     case SDL_WINDOWEVENT:

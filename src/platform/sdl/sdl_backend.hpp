@@ -45,7 +45,7 @@ public:
     ShakeMode shake_mode() const { return m_shake; }
     int scale() const { return m_scale; }
 
-    // Handles one SDL event as the loop would; may end the program.
+    // Handles one SDL event as the loop would.
     void handle(Runtime& runtime, SDL_Event const& event);
 
 private:
@@ -72,6 +72,7 @@ private:
     int m_scale = 1;
     ScreenMode m_mode = ScreenMode::windowed;
     ShakeMode m_shake = ShakeMode::move_window;
+    int m_slow_moves = 0; // slow window moves in a row
     FontLibrary m_fonts;
     std::map<Form const*, std::unique_ptr<FormWindow>> m_windows;
     std::vector<Form*> m_shown; // oldest first
@@ -84,6 +85,7 @@ private:
     Micros m_last_move = -1'000'000'000;
     SDL_Scancode m_swallowed_key = SDL_SCANCODE_UNKNOWN;
     Held m_held;
+    enum class Quit { no, asked } m_quit = Quit::no;
     Micros m_frame_interval = 16'667;
     Micros m_next_frame = 0;
 };
