@@ -24,9 +24,10 @@ std::vector<std::string> split_words(std::string_view text)
     return words;
 }
 
-double parse_decimal(int line, std::string const& word, char const* what)
+template<typename Number>
+Number parse_number(int line, std::string const& word, char const* what)
 {
-    double value = 0;
+    Number value {};
     auto const* end = word.data() + word.size();
     auto [ptr, ec] = std::from_chars(word.data(), end, value);
     if (ec != std::errc() || ptr != end)
@@ -34,15 +35,8 @@ double parse_decimal(int line, std::string const& word, char const* what)
     return value;
 }
 
-int parse_int(int line, std::string const& word, char const* what)
-{
-    int value = 0;
-    auto const* end = word.data() + word.size();
-    auto [ptr, ec] = std::from_chars(word.data(), end, value);
-    if (ec != std::errc() || ptr != end)
-        throw ScriptError(line, std::string("expected ") + what + ", got '" + word + "'");
-    return value;
-}
+double parse_decimal(int line, std::string const& word, char const* what) { return parse_number<double>(line, word, what); }
+int parse_int(int line, std::string const& word, char const* what) { return parse_number<int>(line, word, what); }
 
 int parse_button(int line, std::string const& word)
 {
