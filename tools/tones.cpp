@@ -10,21 +10,21 @@ namespace soundgen {
 
 double note_frequency(int midi_key) { return 440.0 * std::pow(2.0, (midi_key - 69) / 12.0); }
 
-Signal render_tone(const ToneSpec& spec)
+Signal render_tone(const ToneSpec& tone)
 {
     Oscillator oscillators[3] = {Oscillator(0.0), Oscillator(0.31), Oscillator(0.67)};
     Svf filter;
-    Signal out(to_samples(spec.length + spec.release));
-    const double end_frequency = spec.end_frequency > 0.0 ? spec.end_frequency : spec.frequency;
+    Signal out(to_samples(tone.length + tone.release));
+    const double end_frequency = tone.end_frequency > 0.0 ? tone.end_frequency : tone.frequency;
     for (std::size_t i = 0; i < out.size(); ++i) {
         const double t = to_seconds(i);
-        const double glide = std::min(t / spec.length, 1.0);
-        double frequency = spec.frequency * std::pow(end_frequency / spec.frequency, glide);
-        if (t > spec.vibrato_delay) {
-            frequency *= 1.0 + spec.vibrato_depth * std::sin(2.0 * k_pi * spec.vibrato_rate * (t - spec.vibrato_delay));
+        const double glide = std::min(t / tone.length, 1.0);
+        double frequency = tone.frequency * std::pow(end_frequency / tone.frequency, glide);
+        if (t > tone.vibrato_delay) {
+            frequency *= 1.0 + tone.vibrato_depth * std::sin(2.0 * k_pi * tone.vibrato_rate * (t - tone.vibrato_delay));
         }
         float raw = 0.0f;
-        switch (spec.wave) {
+        switch (tone.wave) {
         case Wave::sine:
             raw = oscillators[0].sine(frequency);
             break;
@@ -42,9 +42,9 @@ Signal render_tone(const ToneSpec& spec)
                    oscillators[2].saw(frequency * 0.995)) * 0.3f;
             break;
         }
-        const double cutoff = spec.cutoff + spec.cutoff_burst * exp_decay(t - spec.attack, spec.decay);
-        const float shaped = filter.lowpass(raw, cutoff, spec.resonance);
-        out[i] = static_cast<float>(shaped * adsr(t, spec.length, spec.attack, spec.decay, spec.sustain, spec.release));
+        const double cutoff = tone.cutoff + tone.cutoff_burst * exp_decay(t - tone.attack, tone.decay);
+        const float shaped = filter.lowpass(raw, cutoff, tone.resonance);
+        out[i] = static_cast<float>(shaped * adsr(t, tone.length, tone.attack, tone.decay, tone.sustain, tone.release));
     }
     return out;
 }

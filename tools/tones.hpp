@@ -29,7 +29,7 @@ struct ToneSpec {
 
 double note_frequency(int midi_key);
 
-Signal render_tone(const ToneSpec& spec);
+Signal render_tone(const ToneSpec& tone);
 Signal kick_drum();
 Signal snare_drum(std::uint64_t seed);
 Signal crash_cymbal(std::uint64_t seed, double length);

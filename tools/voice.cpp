@@ -36,40 +36,40 @@ double formant_q(double frequency) { return frequency / (50.0 + 0.07 * frequency
 
 }  // namespace
 
-Signal sing_voice(const VoiceSpec& spec)
+Signal sing_voice(const VoiceSpec& voice_shape)
 {
-    Rng rng(spec.seed);
+    Rng rng(voice_shape.seed);
     Oscillator glottis;
     Oscillator subharmonic;
     OnePole source_tilt;
     OnePole wander;
     OnePole dc_blocker;
     Svf formants[3];
-    Signal out(to_samples(spec.length));
+    Signal out(to_samples(voice_shape.length));
     for (std::size_t i = 0; i < out.size(); ++i) {
         const double t = to_seconds(i);
-        const double drift = 1.0 + spec.jitter * 40.0 * wander.lowpass(rng.noise(), 6.0);
-        const double vibrato = 1.0 + spec.vibrato_depth * std::sin(2.0 * k_pi * spec.vibrato_rate * t);
-        const double f0 = spec.pitch.at(t) * vibrato * drift;
+        const double drift = 1.0 + voice_shape.jitter * 40.0 * wander.lowpass(rng.noise(), 6.0);
+        const double vibrato = 1.0 + voice_shape.vibrato_depth * std::sin(2.0 * k_pi * voice_shape.vibrato_rate * t);
+        const double f0 = voice_shape.pitch.at(t) * vibrato * drift;
 
         double buzz = -glottis.saw(f0);
-        if (spec.roughness > 0.0) {
-            buzz *= 1.0 - spec.roughness * (0.5 + 0.5 * subharmonic.sine(f0 * 0.5));
+        if (voice_shape.roughness > 0.0) {
+            buzz *= 1.0 - voice_shape.roughness * (0.5 + 0.5 * subharmonic.sine(f0 * 0.5));
         }
-        buzz = source_tilt.lowpass(static_cast<float>(buzz), spec.brightness) * 2.0;
-        const double breath = std::clamp(spec.breath.at(t), 0.0, 1.0);
+        buzz = source_tilt.lowpass(static_cast<float>(buzz), voice_shape.brightness) * 2.0;
+        const double breath = std::clamp(voice_shape.breath.at(t), 0.0, 1.0);
         const float source = static_cast<float>(buzz * (1.0 - breath) + rng.noise() * breath * 0.7);
 
-        const Vowel v = vowel_at(spec.vowels, t);
-        const double f1 = v.f1 * spec.formant_scale;
-        const double f2 = v.f2 * spec.formant_scale;
-        const double f3 = v.f3 * spec.formant_scale;
+        const Vowel v = vowel_at(voice_shape.vowels, t);
+        const double f1 = v.f1 * voice_shape.formant_scale;
+        const double f2 = v.f2 * voice_shape.formant_scale;
+        const double f3 = v.f3 * voice_shape.formant_scale;
         const double shaped = v.a1 * formants[0].bandpass(source, f1, formant_q(f1)) +
                               v.a2 * formants[1].bandpass(source, f2, formant_q(f2)) +
                               v.a3 * formants[2].bandpass(source, f3, formant_q(f3));
 
-        const double tremolo = 1.0 - spec.tremolo_depth * (0.5 + 0.5 * std::sin(2.0 * k_pi * spec.tremolo_rate * t));
-        out[i] = dc_blocker.highpass(static_cast<float>(shaped * spec.loudness.at(t) * tremolo), 50.0);
+        const double tremolo = 1.0 - voice_shape.tremolo_depth * (0.5 + 0.5 * std::sin(2.0 * k_pi * voice_shape.tremolo_rate * t));
+        out[i] = dc_blocker.highpass(static_cast<float>(shaped * voice_shape.loudness.at(t) * tremolo), 50.0);
     }
     return out;
 }

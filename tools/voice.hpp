@@ -55,6 +55,6 @@ struct VoiceSpec {
     std::uint64_t seed = 1;
 };
 
-Signal sing_voice(const VoiceSpec& spec);
+Signal sing_voice(const VoiceSpec& voice_shape);
 
 }  // namespace soundgen
