@@ -94,11 +94,7 @@ int pixels_differing(SDL_Window* window, std::string const& png)
     SDL_Surface* loaded = IMG_Load(png.c_str());
     if (!loaded)
         return -1;
-    int width = 0;
-    int height = 0;
-    SDL_GetWindowSize(window, &width, &height);
-    SDL_Surface* a = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_RGB888);
-    SDL_RenderReadPixels(SDL_GetRenderer(window), nullptr, SDL_PIXELFORMAT_RGB888, a->pixels, a->pitch);
+    SDL_Surface* a = SDL_ConvertSurfaceFormat(SDL_GetWindowSurface(window), SDL_PIXELFORMAT_RGB888, 0);
     SDL_Surface* b = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_RGB888, 0);
     int differing = -1;
     if (a && b && a->w == b->w && a->h == b->h) {

@@ -2,10 +2,13 @@
 #include "platform/sdl/form_painter.hpp"
 
 #include "platform/form.hpp"
+#include "platform/sdl/damage.hpp"
+#include "platform/sdl/form_pixels.hpp"
 #include "platform/sdl/spans.hpp"
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace platform::sdl {
 
@@ -41,14 +44,22 @@ TexturePtr texture_from_raster(SDL_Renderer* renderer, Raster const& raster)
     return texture;
 }
 
-SDL_Texture* PictureTextures::get(PicturePtr const& picture, int scale)
+PictureTextures::Entry& PictureTextures::entry(PicturePtr const& picture, int scale)
 {
     auto const key = std::make_pair(picture.get(), scale);
     auto it = m_entries.find(key);
-    if (it == m_entries.end())
-        it = m_entries.emplace(key, Entry { picture, texture_from_raster(m_renderer, picture->raster(scale)) }).first;
-    return it->second.texture.get();
+    if (it == m_entries.end()) {
+        auto const& raster = picture->raster(scale);
+        bool const opaque = !raster.pixels.empty()
+            && std::all_of(raster.pixels.begin(), raster.pixels.end(), [](std::uint32_t pixel) { return (pixel >> 24) == 0xFF; });
+        it = m_entries.emplace(key, Entry { picture, texture_from_raster(m_renderer, raster), opaque }).first;
+    }
+    return it->second;
 }
+
+SDL_Texture* PictureTextures::get(PicturePtr const& picture, int scale) { return entry(picture, scale).texture.get(); }
+
+bool PictureTextures::opaque(PicturePtr const& picture, int scale) { return entry(picture, scale).opaque; }
 
 void fill_rects(SDL_Renderer* renderer, Rects const& rects, Color color)
 {
@@ -90,19 +101,6 @@ void draw_button(SDL_Renderer* renderer, TextPainter& text, void const* owner, S
     }
 }
 
-// Form units to pixels of the render target.
-struct FormPainter::Pixels {
-    int scale = 1;
-    int units = 1; // form units per pixel
-    int x0 = 0;
-    int y0 = 0;
-
-    int length(double value) const { return static_cast<int>(std::lround(value / units)) * scale; }
-    int x(double value) const { return x0 + length(value); }
-    int y(double value) const { return y0 + length(value); }
-    SDL_Rect rect(Rect const& r) const { return { x(r.left), y(r.top), length(r.width), length(r.height) }; }
-};
-
 FormPainter::FormPainter(SDL_Renderer* renderer, FontLibrary& fonts)
     : m_renderer(renderer)
     , m_text(renderer, fonts)
@@ -110,25 +108,67 @@ FormPainter::FormPainter(SDL_Renderer* renderer, FontLibrary& fonts)
 {
 }
 
-void FormPainter::paint(Form const& form, Placement placement, Control const* pressed)
+void FormPainter::paint(Form const& form, Placement placement, Control const* pressed, SDL_Rect const* area)
 {
-    Pixels const px { placement.scale, form.units_per_pixel(), placement.x, placement.y };
+    FormPixels const px(placement, form.units_per_pixel());
     SDL_Rect const client { placement.x, placement.y, form.client_width() * placement.scale, form.client_height() * placement.scale };
-    SDL_RenderSetClipRect(m_renderer, &client);
-    fill_rects(m_renderer, { client }, form.back_color());
-    // Buttons sit above everything else, as on the original platform.
-    for (auto const* control : form.controls()) {
-        if (control->visible() && control->kind() != ControlKind::button)
-            paint_control(*control, px, pressed);
+    SDL_Rect clip = client;
+    if (area && !SDL_IntersectRect(&client, area, &clip))
+        return;
+    SDL_RenderSetClipRect(m_renderer, &clip);
+    auto const wanted = [&](Control const& control) {
+        if (!control.visible() || control.kind() == ControlKind::timer)
+            return false;
+        SDL_Rect const bounds = drawn_bounds(control, px);
+        return !area || SDL_HasIntersection(&bounds, &clip);
+    };
+    // Nothing below the last control that hides the whole area needs drawing: in a scene with a
+    // picture or a filled shape as its backdrop, that saves filling most pixels twice.
+    auto const& controls = form.controls();
+    std::optional<std::size_t> cover;
+    for (std::size_t i = controls.size(); i-- > 0 && !cover;) {
+        Control const& control = *controls[i];
+        if (control.kind() != ControlKind::button && wanted(control) && covers(control, px, clip))
+            cover = i;
     }
-    for (auto const* control : form.controls()) {
-        if (control->visible() && control->kind() == ControlKind::button)
+    if (!cover)
+        fill_rects(m_renderer, { clip }, form.back_color());
+    // Buttons sit above everything else, as on the original platform.
+    for (std::size_t i = cover.value_or(0); i < controls.size(); ++i) {
+        if (controls[i]->kind() != ControlKind::button && wanted(*controls[i]))
+            paint_control(*controls[i], px, pressed);
+    }
+    for (auto const* control : controls) {
+        if (control->kind() == ControlKind::button && wanted(*control))
             paint_control(*control, px, pressed);
     }
     SDL_RenderSetClipRect(m_renderer, nullptr);
 }
 
-void FormPainter::paint_control(Control const& control, Pixels const& px, Control const* pressed)
+bool FormPainter::covers(Control const& control, FormPixels const& px, SDL_Rect const& area)
+{
+    auto const contains = [&](SDL_Rect const& box) {
+        return box.x <= area.x && box.y <= area.y && box.x + box.w >= area.x + area.w && box.y + box.h >= area.y + area.h;
+    };
+    switch (control.kind()) {
+    case ControlKind::sprite: {
+        auto const& sprite = static_cast<Sprite const&>(control);
+        return sprite.picture() && contains(drawn_bounds(control, px)) && m_pictures.opaque(sprite.picture(), px.scale);
+    }
+    case ControlKind::label: {
+        auto const& label = static_cast<Label const&>(control);
+        return label.style().back_style == BackStyle::opaque && contains(px.rect(label.rect()));
+    }
+    case ControlKind::shape: {
+        auto const& style = static_cast<Shape const&>(control).style();
+        return style.kind == ShapeKind::rectangle && style.fill_style == FillStyle::solid && contains(px.rect(control.rect()));
+    }
+    default:
+        return false;
+    }
+}
+
+void FormPainter::paint_control(Control const& control, FormPixels const& px, Control const* pressed)
 {
     int const s = px.scale;
     switch (control.kind()) {

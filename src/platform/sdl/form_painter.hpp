@@ -26,6 +26,8 @@ struct Placement {
 
 enum class ButtonLook { raised, pressed };
 
+struct FormPixels;
+
 // Picture textures, made once per picture and scale; pictures are kept alive by the cache so a
 // freed picture's address can never be mistaken for a new one.
 class PictureTextures {
@@ -35,12 +37,16 @@ public:
     {
     }
     SDL_Texture* get(PicturePtr const& picture, int scale);
+    // True when every pixel of the picture is fully opaque, so it hides whatever is below it.
+    bool opaque(PicturePtr const& picture, int scale);
 
 private:
     struct Entry {
         PicturePtr picture;
         TexturePtr texture;
+        bool opaque = false;
     };
+    Entry& entry(PicturePtr const& picture, int scale);
     SDL_Renderer* m_renderer = nullptr;
     std::map<std::pair<Picture const*, int>, Entry> m_entries;
 };
@@ -49,13 +55,14 @@ class FormPainter {
 public:
     FormPainter(SDL_Renderer* renderer, FontLibrary& fonts);
 
-    // Draws `form` inside the renderer's whole output, clipped to its client area, with
+    // Draws `form` clipped to its client area and to `area` (all of it when null), with
     // `pressed` (a button held down by the mouse, or null) drawn pushed in.
-    void paint(Form const& form, Placement placement, Control const* pressed = nullptr);
+    void paint(Form const& form, Placement placement, Control const* pressed = nullptr, SDL_Rect const* area = nullptr);
 
 private:
-    struct Pixels;
-    void paint_control(Control const& control, Pixels const& px, Control const* pressed);
+    void paint_control(Control const& control, FormPixels const& px, Control const* pressed);
+    // Whether the control alone covers all of `area` with opaque pixels.
+    bool covers(Control const& control, FormPixels const& px, SDL_Rect const& area);
 
     SDL_Renderer* m_renderer = nullptr;
     TextPainter m_text;

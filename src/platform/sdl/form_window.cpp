@@ -1,4 +1,5 @@
-// A form's SDL window with a software renderer, so that it shows exactly what screenshots show.
+// A form's SDL window, drawn in software into its own surface by the painter screenshots use,
+// sending only the areas that changed.
 #include "platform/sdl/form_window.hpp"
 
 #include "platform/form.hpp"
@@ -10,16 +11,12 @@ namespace platform::sdl {
 
 FormWindow::FormWindow(Form& form, FontLibrary& fonts, int scale, SDL_Point position)
     : m_form(form)
+    , m_fonts(fonts)
     , m_scale(scale)
     , m_title(form.caption())
 {
     m_window.reset(SDL_CreateWindow(m_title.c_str(), position.x, position.y, std::max(1, form.client_width() * scale),
         std::max(1, form.client_height() * scale), SDL_WINDOW_HIDDEN));
-    if (!m_window)
-        return;
-    m_renderer.reset(SDL_CreateRenderer(m_window.get(), -1, SDL_RENDERER_SOFTWARE));
-    if (m_renderer)
-        m_painter = std::make_unique<FormPainter>(m_renderer.get(), fonts);
 }
 
 FormWindow::~FormWindow()
@@ -28,23 +25,46 @@ FormWindow::~FormWindow()
     m_renderer.reset();
 }
 
+bool FormWindow::attach_surface()
+{
+    SDL_Surface* surface = SDL_GetWindowSurface(m_window.get());
+    if (!surface)
+        return false;
+    if (surface == m_surface && m_renderer)
+        return true;
+    // A new surface (after a change of size) needs a renderer of its own, and its textures.
+    m_painter.reset();
+    m_renderer.reset(SDL_CreateSoftwareRenderer(surface));
+    if (!m_renderer) {
+        m_surface = nullptr;
+        return false;
+    }
+    m_surface = surface;
+    m_painter = std::make_unique<FormPainter>(m_renderer.get(), m_fonts);
+    m_drawn.reset();
+    return true;
+}
+
 void FormWindow::show(ScreenMode mode)
 {
     SDL_ShowWindow(m_window.get());
     set_mode(mode);
     raise();
-    m_dirty = true;
+    invalidate_all();
 }
 
-void FormWindow::hide()
-{
-    SDL_HideWindow(m_window.get());
-}
+void FormWindow::hide() { SDL_HideWindow(m_window.get()); }
 
 void FormWindow::raise()
 {
     SDL_RaiseWindow(m_window.get());
     SDL_SetWindowInputFocus(m_window.get());
+}
+
+void FormWindow::invalidate_all()
+{
+    m_drawn.reset();
+    m_dirty = true;
 }
 
 void FormWindow::set_mode(ScreenMode mode)
@@ -53,7 +73,7 @@ void FormWindow::set_mode(ScreenMode mode)
         return;
     m_mode = mode;
     SDL_SetWindowFullscreen(m_window.get(), mode == ScreenMode::fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
-    m_dirty = true;
+    invalidate_all();
 }
 
 void FormWindow::move_to(SDL_Point position)
@@ -70,7 +90,7 @@ void FormWindow::set_picture_offset(SDL_Point offset)
     if (offset.x == m_offset.x && offset.y == m_offset.y)
         return;
     m_offset = offset;
-    m_dirty = true;
+    invalidate_all();
 }
 
 Placement FormWindow::placement() const
@@ -79,8 +99,8 @@ Placement FormWindow::placement() const
     int const form_height = std::max(1, m_form.client_height());
     int width = form_width * m_scale;
     int height = form_height * m_scale;
-    if (m_renderer)
-        SDL_GetRendererOutputSize(m_renderer.get(), &width, &height);
+    if (m_window)
+        SDL_GetWindowSize(m_window.get(), &width, &height);
     int scale = m_scale;
     if (m_mode == ScreenMode::fullscreen)
         scale = std::max(1, std::min(width / form_width, height / form_height));
@@ -90,21 +110,34 @@ Placement FormWindow::placement() const
 void FormWindow::draw(Control const* pressed)
 {
     m_dirty = false;
-    if (!m_renderer)
+    if (!m_window || !attach_surface())
         return;
     if (m_form.caption() != m_title) {
         m_title = m_form.caption();
         SDL_SetWindowTitle(m_window.get(), m_title.c_str());
     }
     auto const where = placement();
+    DrawnForm now = survey(m_form, where, pressed);
+    std::optional<Rects> areas;
+    if (m_drawn)
+        areas = damage(*m_drawn, now);
+    m_drawn = std::move(now);
+    if (areas) {
+        if (areas->empty())
+            return;
+        for (auto const& area : *areas)
+            m_painter->paint(m_form, where, pressed, &area);
+        SDL_RenderFlush(m_renderer.get());
+        SDL_UpdateWindowSurfaceRects(m_window.get(), areas->data(), static_cast<int>(areas->size()));
+        return;
+    }
     // Black shows around the picture: the margins of a fullscreen view, or the edge a shake
     // inside the window uncovers.
-    if (m_mode == ScreenMode::fullscreen || m_offset.x != 0 || m_offset.y != 0) {
-        SDL_SetRenderDrawColor(m_renderer.get(), 0, 0, 0, 255);
-        SDL_RenderClear(m_renderer.get());
-    }
+    SDL_SetRenderDrawColor(m_renderer.get(), 0, 0, 0, 255);
+    SDL_RenderClear(m_renderer.get());
     m_painter->paint(m_form, where, pressed);
-    SDL_RenderPresent(m_renderer.get());
+    SDL_RenderFlush(m_renderer.get());
+    SDL_UpdateWindowSurface(m_window.get());
 }
 
 FormPoint FormWindow::to_form(int x, int y) const

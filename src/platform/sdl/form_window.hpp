@@ -1,6 +1,7 @@
 // The window of one form: client area at the window scale, fullscreen view, and its place.
 #pragma once
 
+#include "platform/sdl/damage.hpp"
 #include "platform/sdl/form_painter.hpp"
 #include "platform/sdl/sdl_handles.hpp"
 
@@ -28,8 +29,8 @@ public:
     FormWindow(FormWindow const&) = delete;
     FormWindow& operator=(FormWindow const&) = delete;
 
-    // False when SDL could not make the window or its renderer: the form is then not drawn.
-    bool opened() const { return m_renderer != nullptr; }
+    // False when SDL could not make the window: the form is then not drawn.
+    bool opened() const { return m_window != nullptr; }
     Form& form() const { return m_form; }
     SDL_Window* window() const { return m_window.get(); }
     Uint32 id() const { return SDL_GetWindowID(m_window.get()); }
@@ -46,7 +47,10 @@ public:
     // window whose moves are too slow), in pixels of the form.
     void set_picture_offset(SDL_Point offset);
 
+    // Something on the form changed: draw what differs at the next frame.
     void invalidate() { m_dirty = true; }
+    // The window lost its picture or changed size: draw and send all of it.
+    void invalidate_all();
     bool needs_redraw() const { return m_dirty; }
     void draw(Control const* pressed);
 
@@ -56,12 +60,18 @@ public:
 
 private:
     Placement placement() const;
+    bool attach_surface();
 
     Form& m_form;
+    FontLibrary& m_fonts;
     int m_scale = 1;
     WindowPtr m_window;
+    // Drawing goes straight into the window's own surface, so that only the parts that changed
+    // need to be sent to the display.
+    SDL_Surface* m_surface = nullptr;
     RendererPtr m_renderer;
     std::unique_ptr<FormPainter> m_painter;
+    std::optional<DrawnForm> m_drawn; // what the window shows now; nothing when unknown
     ScreenMode m_mode = ScreenMode::windowed;
     SDL_Point m_offset {};
     std::string m_title;

@@ -381,7 +381,7 @@ void SdlBackend::handle_form_event(Runtime& runtime, FormWindow& window, SDL_Eve
         case SDL_WINDOWEVENT_EXPOSED:
         case SDL_WINDOWEVENT_SIZE_CHANGED:
         case SDL_WINDOWEVENT_RESTORED:
-            window.invalidate();
+            window.invalidate_all();
             break;
         case SDL_WINDOWEVENT_FOCUS_GAINED:
             if (!m_boxes.empty())
