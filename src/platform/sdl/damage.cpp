@@ -53,11 +53,14 @@ DrawnControl survey_control(Control const& control, FormPixels const& px, Contro
     }
     case ControlKind::line: {
         auto const& line = static_cast<Line const&>(control);
+        auto const& p = line.points();
+        look << p.x1 << ',' << p.y1 << ',' << p.x2 << ',' << p.y2 << ';';
         put(look, line.color());
         look << line.line_width();
         break;
     }
     }
+    drawn.look = look.str();
     return drawn;
 }
 

@@ -89,7 +89,12 @@ void draw_button(SDL_Renderer* renderer, TextPainter& text, void const* owner, S
     }
     if (caption.empty())
         return;
-    TextStyle const style { Font {}, scale, std::max(1, w - 6 * s) };
+    // A caption a little too wide for the face is set smaller rather than broken over two lines,
+    // since the free fonts run wider than the original's.
+    int const face = std::max(1, w - 4 * s);
+    TextStyle style { Font {}, scale, face };
+    while (style.font.size > 6.0 && text_width(text.fonts(), caption, style) > face)
+        style.font.size -= 0.75;
     TextBlock const& block = text.block(owner, caption, style);
     int const shift = look == ButtonLook::pressed ? s : 0;
     SDL_Rect const inner { x + 2 * s + shift, y + (h - block.height()) / 2 + shift, w - 4 * s, block.height() };

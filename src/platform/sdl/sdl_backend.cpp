@@ -142,14 +142,15 @@ void SdlBackend::window_moved(Form& form)
     Micros const start = m_clock.now();
     window->move_to(desktop_position(form));
     m_last_move = m_clock.now();
-    if (m_last_move - start <= slow_window_move) {
-        m_slow_moves = 0;
-        return;
-    }
-    // One slow move may be a window manager still busy with a window it has just mapped; two in
-    // a row mean every move waits. From then on the windows stay where they rest and their
-    // pictures shake instead.
-    if (++m_slow_moves < 2)
+    // Under a window manager a move now and then waits a little for it to answer; only moves
+    // that wait very long, or most of the time, make the windows stay put. From then on they stay
+    // where they rest and their pictures shake instead.
+    Micros const took = m_last_move - start;
+    m_recent_moves.push_back(took > slow_window_move ? MoveSpeed::slow : MoveSpeed::quick);
+    if (m_recent_moves.size() > recent_moves_judged)
+        m_recent_moves.pop_front();
+    auto const slow = std::count(m_recent_moves.begin(), m_recent_moves.end(), MoveSpeed::slow);
+    if (took <= stalling_window_move && slow < slow_moves_to_stay_put)
         return;
     m_shake = ShakeMode::move_picture;
     window->move_to(desktop_position(form));

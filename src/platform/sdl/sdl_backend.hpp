@@ -8,6 +8,7 @@
 #include "platform/sdl/font_library.hpp"
 #include "platform/sdl/form_window.hpp"
 
+#include <deque>
 #include <map>
 #include <memory>
 #include <optional>
@@ -72,7 +73,8 @@ private:
     int m_scale = 1;
     ScreenMode m_mode = ScreenMode::windowed;
     ShakeMode m_shake = ShakeMode::move_window;
-    int m_slow_moves = 0; // slow window moves in a row
+    enum class MoveSpeed { quick, slow };
+    std::deque<MoveSpeed> m_recent_moves; // the last few real window moves
     FontLibrary m_fonts;
     std::map<Form const*, std::unique_ptr<FormWindow>> m_windows;
     std::vector<Form*> m_shown; // oldest first
@@ -90,7 +92,12 @@ private:
     Micros m_next_frame = 0;
 };
 
-// A move of a real window that takes longer than this stalls the game; shakes then move the picture.
+// A move of a real window that takes longer than this is slow; one that takes longer than
+// `stalling_window_move`, or slow moves in `slow_moves_to_stay_put` of the last
+// `recent_moves_judged`, make shakes move the picture instead.
 inline constexpr Micros slow_window_move = 4'000;
+inline constexpr Micros stalling_window_move = 50'000;
+inline constexpr std::size_t recent_moves_judged = 6;
+inline constexpr long slow_moves_to_stay_put = 4;
 
 }

@@ -1,0 +1,113 @@
+// A window that draws only what changed must end up showing exactly what a full drawing shows.
+#include "platform/form.hpp"
+#include "platform/runtime.hpp"
+#include "platform/sdl/form_window.hpp"
+#include "platform/sdl/screenshot.hpp"
+#include "platform/sdl/sdl_video.hpp"
+
+#include <SDL_image.h>
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+
+using namespace platform;
+using namespace platform::sdl;
+
+namespace {
+
+class NoDisplay final : public Backend {
+public:
+    void wait(Runtime&, std::optional<Micros>) override { }
+    WindowPlace place_window(Form&) override { return {}; }
+};
+
+PicturePtr disc(double red)
+{
+    return make_picture("disc", { 20, 20, [red](cairo_t* cr) {
+                                     cairo_set_source_rgb(cr, red, 0.5, 0.2);
+                                     cairo_arc(cr, 10, 10, 9, 0, 6.3);
+                                     cairo_fill(cr);
+                                 } });
+}
+
+class Scene : public Form {
+public:
+    explicit Scene(Runtime& runtime)
+        : Form(runtime, "scene", { "Scene", 160, 120, { 40, 40, 90 } })
+    {
+        sprite.set_picture(disc(1));
+    }
+    Shape ground { *this, "ground", { 0, 60, 160, 60 }, { ShapeKind::rectangle, FillStyle::solid, { 0, 160, 0 }, colors::black, 0 } };
+    Line ridge { *this, "ridge", { 10, 10, 50, 50 }, colors::white, 2 };
+    Sprite sprite { *this, "sprite", { 20, 70, 0, 0 } };
+    Label label { *this, "label", { 60, 20, 90, 30 }, { Font {}, colors::yellow }, "Hello" };
+    Shape ring { *this, "ring", { 100, 70, 40, 40 }, { ShapeKind::circle, FillStyle::transparent, colors::black, colors::red, 2 } };
+    Button button { *this, "button", { 90, 90, 60, 22 }, "Go" };
+};
+
+}
+
+TEST(Redraw, DrawingOnlyTheChangesGivesTheSamePictureAsDrawingEverything)
+{
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    SdlVideo video;
+    ASSERT_TRUE(video.ready()) << video.error();
+    FontLibrary fonts;
+    VirtualClock clock;
+    NoDisplay backend;
+    Runtime runtime(clock, backend);
+    Scene scene(runtime);
+    FormWindow window(scene, fonts, 2, { 0, 0 });
+    ASSERT_TRUE(window.opened()) << SDL_GetError();
+    window.show(ScreenMode::windowed);
+    window.draw(nullptr);
+
+    auto const png = (std::filesystem::temp_directory_path() / "grawn2_sdl_redraw.png").string();
+    auto const shot = make_screenshot_renderer(2);
+    auto const same_as_full_drawing = [&] {
+        EXPECT_EQ(shot(scene, png), "");
+        SDL_Surface* full = IMG_Load(png.c_str());
+        SDL_Surface* a = SDL_ConvertSurfaceFormat(SDL_GetWindowSurface(window.window()), SDL_PIXELFORMAT_RGB888, 0);
+        SDL_Surface* b = full ? SDL_ConvertSurfaceFormat(full, SDL_PIXELFORMAT_RGB888, 0) : nullptr;
+        int differing = -1;
+        if (a && b && a->w == b->w && a->h == b->h) {
+            differing = 0;
+            for (int y = 0; y < a->h; ++y)
+                for (int x = 0; x < a->w; ++x)
+                    differing += (static_cast<Uint32*>(a->pixels)[y * a->pitch / 4 + x] & 0xFFFFFF)
+                        != (static_cast<Uint32*>(b->pixels)[y * b->pitch / 4 + x] & 0xFFFFFF);
+        }
+        SDL_FreeSurface(a);
+        SDL_FreeSurface(b);
+        SDL_FreeSurface(full);
+        std::remove(png.c_str());
+        return differing;
+    };
+    EXPECT_EQ(same_as_full_drawing(), 0);
+
+    // Each change, drawn on its own, over what the window already shows.
+    std::vector<std::pair<char const*, std::function<void()>>> const changes {
+        { "sprite moved", [&] { scene.sprite.move(70, 75); } },
+        { "sprite changed picture", [&] { scene.sprite.set_picture(disc(0)); } },
+        { "line turned round", [&] { scene.ridge.set_points({ 10, 50, 50, 10 }); } },
+        { "label text and colour", [&] {
+             scene.label.set_caption("Hi");
+             scene.label.set_fore(colors::white);
+         } },
+        { "label hidden", [&] { scene.label.hide(); } },
+        { "ring refilled and moved", [&] {
+             scene.ring.set_fill(colors::yellow);
+             scene.ring.move(5, 5);
+         } },
+        { "button disabled and pressed look", [&] { scene.button.disable(); } },
+        { "label shown again", [&] { scene.label.show(); } },
+    };
+    for (auto const& [what, change] : changes) {
+        change();
+        window.invalidate();
+        window.draw(what == std::string("button disabled and pressed look") ? &scene.button : nullptr);
+        EXPECT_EQ(same_as_full_drawing(), 0) << what;
+    }
+}
