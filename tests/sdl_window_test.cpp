@@ -66,7 +66,11 @@ public:
                 on_step();
         };
     }
-    void Form_Unload() override { unloaded = true; }
+    void Form_Unload() override
+    {
+        if (on_unload)
+            on_unload();
+    }
 
     Shape grass { *this, "grass", { 0, 70, 160, 30 }, { ShapeKind::rectangle, FillStyle::solid, colors::green, colors::black, 1 } };
     Label title { *this, "title", { 10, 10, 140, 40 },
@@ -76,7 +80,7 @@ public:
     // Slow enough that the window has been mapped and drawn before the first step.
     Timer step { *this, "step", 200, Switch::on };
     std::function<void()> on_step;
-    bool unloaded = false;
+    std::function<void()> on_unload;
 };
 
 SDL_Window* window_titled(std::string const& title)
@@ -140,8 +144,10 @@ TEST(RealWindowChildren, WindowChild)
     SDL_Point expected_move {};
     int differing = -1;
     int step = 0;
+    bool unloaded = false;
     auto const install = [&](Runtime& runtime) {
         shown = static_cast<Shown*>(&runtime.adopt(std::make_unique<Shown>(runtime)));
+        shown->on_unload = [&] { unloaded = true; };
         shown->on_step = [&] {
             SDL_Window* window = window_titled("Real window");
             ASSERT_NE(window, nullptr);
@@ -189,7 +195,7 @@ TEST(RealWindowChildren, WindowChild)
     EXPECT_EQ(differing, 0);
     EXPECT_EQ(moved.x, expected_move.x);
     EXPECT_EQ(moved.y, expected_move.y);
-    EXPECT_TRUE(shown && shown->unloaded);
+    EXPECT_TRUE(unloaded); // the form itself is gone with the runtime
 }
 
 TEST(RealWindowChildren, NoDisplayChild)

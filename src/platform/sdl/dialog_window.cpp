@@ -96,6 +96,8 @@ DialogWindow::DialogWindow(Dialog& dialog, FontLibrary& fonts, Clock const& cloc
     if (!m_renderer)
         return;
     m_text = std::make_unique<TextPainter>(m_renderer.get(), fonts);
+    if (dialog.kind == DialogKind::input)
+        SDL_StartTextInput();
     m_pictures = std::make_unique<PictureTextures>(m_renderer.get());
     SDL_ShowWindow(m_window.get());
     raise();

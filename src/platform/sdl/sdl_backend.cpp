@@ -248,6 +248,14 @@ void SdlBackend::wait(Runtime& runtime, std::optional<Micros> deadline)
     // A quit ends the game once the input that came before it has been handled.
     if (m_quit == Quit::asked)
         runtime.end_program();
+    // A box whose window could not be made would wait for ever: it closes as if dismissed.
+    for (auto const& box : m_boxes) {
+        if (!box->opened()) {
+            Dialog& dialog = box->dialog();
+            runtime.close_dialog(dialog, dialog.kind == DialogKind::message ? DialogResult::ok : DialogResult::cancel);
+            return;
+        }
+    }
     SDL_Event event;
     for (;;) {
         Micros now = m_clock.now();
