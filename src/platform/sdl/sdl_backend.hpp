@@ -40,16 +40,12 @@ public:
     void dialog_closed(Dialog& dialog) override;
     void program_ending() override;
 
-    // For tests and benchmarks: the window of a form (null before it is first shown), the top box.
+    // The window of a form (null before it is first shown), and the box on top (null when none).
     FormWindow* window_of(Form const& form) const;
     DialogWindow* top_box() const { return m_boxes.empty() ? nullptr : m_boxes.back().get(); }
-    ShakeMode shake_mode() const { return m_shake; }
-    int scale() const { return m_scale; }
-
-    // Handles one SDL event as the loop would.
-    void handle(Runtime& runtime, SDL_Event const& event);
 
 private:
+    void handle(Runtime& runtime, SDL_Event const& event);
     struct Held {
         Form* form = nullptr;
         Control const* button = nullptr;
