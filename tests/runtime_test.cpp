@@ -413,6 +413,28 @@ TEST(Script, TranscriptOfASmallForm)
     EXPECT_EQ(result.transcript, expected);
 }
 
+TEST(Forms, ASpriteTakesItsPicturesSizeInTheFormsUnits)
+{
+    VirtualClock clock;
+    struct Idle : Backend {
+        void wait(Runtime&, std::optional<Micros>) override { }
+        WindowPlace place_window(Form&) override { return {}; }
+    } backend;
+    Runtime runtime(clock, backend);
+    Form& pixels = runtime.adopt(std::make_unique<Form>(runtime, "pixels", FormStyle { .width = 100, .height = 100 }));
+    Form& twips = runtime.adopt(std::make_unique<Form>(runtime, "twips", FormStyle { .width = 100, .height = 100, .unit = ScaleUnit::twip }));
+    auto const picture = make_picture("p", { 35, 34, {} });
+    Sprite small { pixels, "small", { 1, 2, 3, 4 } };
+    Sprite large { twips, "large", { 15, 30, 45, 60 } };
+    Sprite stretched { pixels, "stretched", { 1, 2, 3, 4 }, Visibility::shown, Stretch::yes };
+    for (Sprite* sprite : { &small, &large, &stretched })
+        sprite->set_picture(picture);
+    EXPECT_EQ(small.rect(), (Rect { 1, 2, 35, 34 }));
+    EXPECT_EQ(large.rect(), (Rect { 15, 30, 525, 510 }));
+    EXPECT_EQ(stretched.rect(), (Rect { 1, 2, 3, 4 }));
+    EXPECT_TRUE(large.shows(picture));
+}
+
 TEST(Format, NumbersAndQuotes)
 {
     EXPECT_EQ(format_number(3), "3");

@@ -92,8 +92,11 @@ void Sprite::set_picture(PicturePtr picture)
     if (picture == m_picture)
         return;
     m_picture = std::move(picture);
-    if (m_picture && m_stretch == Stretch::no)
-        set_rect({ left(), top(), static_cast<double>(m_picture->width()), static_cast<double>(m_picture->height()) });
+    if (m_picture && m_stretch == Stretch::no) {
+        // Pictures are measured in pixels; a twips form counts fifteen units to the pixel.
+        double const unit = form().units_per_pixel();
+        set_rect({ left(), top(), m_picture->width() * unit, m_picture->height() * unit });
+    }
     changed();
 }
 
