@@ -106,6 +106,24 @@ void draw_button(SDL_Renderer* renderer, TextPainter& text, void const* owner, S
     }
 }
 
+TextStyle const& FormPainter::label_text_style(Label const& label, SDL_Rect const& box, int scale)
+{
+    auto& fit = m_fitted_labels[&label];
+    auto const& font = label.style().font;
+    if (fit.scale == scale && fit.width == box.w && fit.height == box.h && fit.font == font && fit.caption == label.caption())
+        return fit.fitted;
+    fit = { label.caption(), font, box.w, box.h, scale, { font, scale, box.w } };
+    auto const needed_height = [&](TextStyle const& style) {
+        return static_cast<int>(wrap_for(m_text.fonts(), label.caption(), style).lines.size()) * text_line_skip(m_text.fonts(), style);
+    };
+    double const smallest = std::max(6.0, font.size * 0.75);
+    while (fit.fitted.font.size - 0.75 >= smallest && needed_height(fit.fitted) > box.h)
+        fit.fitted.font.size -= 0.75;
+    if (needed_height(fit.fitted) > box.h)
+        fit.fitted.font.size = font.size; // smaller would not fit either: keep the label's own size
+    return fit.fitted;
+}
+
 FormPainter::FormPainter(SDL_Renderer* renderer, FontLibrary& fonts)
     : m_renderer(renderer)
     , m_text(renderer, fonts)
@@ -203,7 +221,7 @@ void FormPainter::paint_control(Control const& control, FormPixels const& px, Co
             fill_rects(m_renderer, { box }, style.back);
         if (label.caption().empty())
             return;
-        TextBlock const& block = m_text.block(&label, label.caption(), { style.font, s, box.w });
+        TextBlock const& block = m_text.block(&label, label.caption(), label_text_style(label, box, s));
         m_text.draw(block, box, style.alignment, style.fore);
         return;
     }

@@ -1,6 +1,8 @@
 // Draws a form's client area with an SDL renderer: the same code serves windows and screenshots.
 #pragma once
 
+#include <unordered_map>
+
 #include "platform/control.hpp"
 #include "platform/picture.hpp"
 #include "platform/sdl/font_library.hpp"
@@ -63,10 +65,23 @@ private:
     void paint_control(Control const& control, FormPixels const& px, Control const* pressed);
     // Whether the control alone covers all of `area` with opaque pixels.
     bool covers(Control const& control, FormPixels const& px, SDL_Rect const& area);
+    // The style a label's caption is set in: its own font, or a little smaller where the free
+    // fonts, wider than the original's, would need more lines than the label has room for.
+    TextStyle const& label_text_style(Label const& label, SDL_Rect const& box, int scale);
+
+    struct FittedLabel {
+        std::string caption;
+        Font font;
+        int width = 0;
+        int height = 0;
+        int scale = 0;
+        TextStyle fitted;
+    };
 
     SDL_Renderer* m_renderer = nullptr;
     TextPainter m_text;
     PictureTextures m_pictures;
+    std::unordered_map<Control const*, FittedLabel> m_fitted_labels;
 };
 
 void fill_rects(SDL_Renderer* renderer, Rects const& rects, Color color);
