@@ -17,10 +17,9 @@ struct Outcome {
     std::string out;
 };
 
-// Runs the game with `args`, a one-line script on standard input, capturing stdout.
-Outcome run_game(std::string const& args)
+// Runs a shell command, capturing what it prints.
+Outcome run_command(std::string const& command)
 {
-    std::string const command = "echo 'wait 1' | " + std::string(GRAWN2_EXECUTABLE) + " " + args + " 2>/dev/null";
     Outcome outcome;
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe)
@@ -31,6 +30,12 @@ Outcome run_game(std::string const& args)
     int const raw = pclose(pipe);
     outcome.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     return outcome;
+}
+
+// Runs the game with `args`, a one-line script on standard input, capturing stdout.
+Outcome run_game(std::string const& args)
+{
+    return run_command("echo 'wait 1' | " + std::string(GRAWN2_EXECUTABLE) + " " + args + " 2>/dev/null");
 }
 
 }
@@ -80,6 +85,16 @@ TEST(Executable, HeadlessScriptsFromStandardInputAndErrors)
     EXPECT_EQ(ran.status, 0);
     EXPECT_EQ(ran.out.rfind("0 load intro\n", 0), 0u) << ran.out;
     EXPECT_EQ(run_game("--headless --script /nonexistent.script").status, 2);
+}
+
+TEST(Executable, WithoutADisplayItSaysSoAndExits)
+{
+    // SDL would otherwise settle for a driver that shows nothing, and the player would wait.
+    auto const outcome = run_command("env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER " + std::string(GRAWN2_EXECUTABLE) + " --mute 2>&1");
+    EXPECT_EQ(outcome.status, 1);
+    std::string const& said = outcome.out;
+    EXPECT_NE(said.find("cannot open a window: "), std::string::npos) << said;
+    EXPECT_NE(said.find("; use --headless for scripts"), std::string::npos) << said;
 }
 
 TEST(Executable, ArtSheetIsWritten)

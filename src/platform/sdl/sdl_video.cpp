@@ -3,6 +3,9 @@
 
 #include <SDL.h>
 
+#include <cstdlib>
+#include <string_view>
+
 namespace platform::sdl {
 
 SdlVideo::SdlVideo()
@@ -17,10 +20,23 @@ SdlVideo::SdlVideo()
     // SDL would otherwise pass every frame through an OpenGL texture, which without a graphics
     // card means a software OpenGL costing ten times the drawing itself.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    bool const driver_chosen = std::getenv("SDL_VIDEODRIVER") != nullptr;
+    if (!driver_chosen && !std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY")) {
+        m_error = "no display (neither DISPLAY nor WAYLAND_DISPLAY is set)";
+        return;
+    }
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         m_error = SDL_GetError();
         if (m_error.empty())
             m_error = "no video driver is available";
+        return;
+    }
+    // With no display SDL falls back to drivers that show nothing; a player would wait for a
+    // window that never comes.
+    std::string_view const driver = SDL_GetCurrentVideoDriver() ? SDL_GetCurrentVideoDriver() : "";
+    if (!driver_chosen && (driver == "offscreen" || driver == "dummy")) {
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        m_error = "no display found";
         return;
     }
     m_ready = true;
