@@ -126,8 +126,9 @@ TEST(Art, PicturesAreNeitherBlankNorOpaqueBoxes)
         double const share = opaque_share(raster);
         EXPECT_GE(share, 0.15) << entry.name;
         // The title's sign board fills its frame on purpose, but for its rounded corners.
-        if (entry.name != "title-sign")
+        if (entry.name != "title-sign") {
             EXPECT_LE(share, 0.95) << entry.name;
+        }
         int const right = raster.width - 1;
         int const bottom = raster.height - 1;
         int const corners = alpha(at(raster, 0, 0)) + alpha(at(raster, right, 0)) + alpha(at(raster, 0, bottom)) + alpha(at(raster, right, bottom));

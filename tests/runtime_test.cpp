@@ -421,8 +421,8 @@ TEST(Forms, ASpriteTakesItsPicturesSizeInTheFormsUnits)
         WindowPlace place_window(Form&) override { return {}; }
     } backend;
     Runtime runtime(clock, backend);
-    Form& pixels = runtime.adopt(std::make_unique<Form>(runtime, "pixels", FormStyle { .width = 100, .height = 100 }));
-    Form& twips = runtime.adopt(std::make_unique<Form>(runtime, "twips", FormStyle { .width = 100, .height = 100, .unit = ScaleUnit::twip }));
+    Form& pixels = runtime.adopt(std::make_unique<Form>(runtime, "pixels", FormStyle { .caption = {}, .width = 100, .height = 100 }));
+    Form& twips = runtime.adopt(std::make_unique<Form>(runtime, "twips", FormStyle { .caption = {}, .width = 100, .height = 100, .unit = ScaleUnit::twip }));
     auto const picture = make_picture("p", { 35, 34, {} });
     Sprite small { pixels, "small", { 1, 2, 3, 4 } };
     Sprite large { twips, "large", { 15, 30, 45, 60 } };
