@@ -84,10 +84,14 @@ void merge_overlapping(Rects& areas)
 
 bool same_rect(SDL_Rect const& a, SDL_Rect const& b) { return a.x == b.x && a.y == b.y && a.w == b.w && a.h == b.h; }
 
-void add_area(Rects& areas, SDL_Rect const& area)
+// Only what lies inside the target is kept: a shaken picture puts controls partly outside the
+// window, and SDL mis-clips such areas when it sends them (a label at the top edge would keep its
+// old text).
+void add_area(Rects& areas, SDL_Rect const& area, SDL_Rect const& bounds)
 {
-    if (area.w > 0 && area.h > 0)
-        areas.push_back(area);
+    SDL_Rect inside {};
+    if (SDL_IntersectRect(&area, &bounds, &inside))
+        areas.push_back(inside);
 }
 
 }
@@ -127,7 +131,7 @@ DrawnForm survey(Form const& form, Placement placement, Control const* pressed)
     return drawn;
 }
 
-std::optional<Rects> damage(DrawnForm const& before, DrawnForm const& after)
+std::optional<Rects> damage(DrawnForm const& before, DrawnForm const& after, SDL_Rect const& bounds)
 {
     if (before.look != after.look)
         return std::nullopt;
@@ -140,8 +144,8 @@ std::optional<Rects> damage(DrawnForm const& before, DrawnForm const& after)
         auto const* now = j < after.controls.size() ? &after.controls[j] : nullptr;
         if (old && now && old->control == now->control) {
             if (!same_rect(old->bounds, now->bounds) || old->look != now->look) {
-                add_area(areas, old->bounds);
-                add_area(areas, now->bounds);
+                add_area(areas, old->bounds, bounds);
+                add_area(areas, now->bounds, bounds);
             }
             ++i;
             ++j;
@@ -151,10 +155,10 @@ std::optional<Rects> damage(DrawnForm const& before, DrawnForm const& after)
         bool const shown = now && std::none_of(before.controls.begin() + static_cast<std::ptrdiff_t>(i), before.controls.end(),
                                       [&](DrawnControl const& d) { return d.control == now->control; });
         if (shown) {
-            add_area(areas, now->bounds);
+            add_area(areas, now->bounds, bounds);
             ++j;
         } else {
-            add_area(areas, old->bounds);
+            add_area(areas, old->bounds, bounds);
             ++i;
         }
     }

@@ -34,7 +34,8 @@ SDL_Rect drawn_bounds(Control const& control, FormPixels const& px);
 // How `form` would be drawn at `placement`, without drawing it.
 DrawnForm survey(Form const& form, Placement placement, Control const* pressed);
 
-// The areas that differ between two surveys; nothing when the whole form must be drawn again.
-std::optional<Rects> damage(DrawnForm const& before, DrawnForm const& after);
+// The areas that differ between two surveys, cut to the target's own `bounds`; nothing when the
+// whole form must be drawn again.
+std::optional<Rects> damage(DrawnForm const& before, DrawnForm const& after, SDL_Rect const& bounds);
 
 }

@@ -120,7 +120,7 @@ void FormWindow::draw(Control const* pressed)
     DrawnForm now = survey(m_form, where, pressed);
     std::optional<Rects> areas;
     if (m_drawn)
-        areas = damage(*m_drawn, now);
+        areas = damage(*m_drawn, now, { 0, 0, m_surface->w, m_surface->h });
     m_drawn = std::move(now);
     if (areas) {
         if (areas->empty())
