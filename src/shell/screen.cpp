@@ -66,6 +66,19 @@ void Screen::game_over(std::string text, MsgIcon icon, std::string title)
     unload();
 }
 
+void Screen::shake_window()
+{
+    constexpr double jolt = 25;
+    for (int i = 0; i < 4; ++i) {
+        set_window_top(window_top() - jolt);
+        set_window_left(window_left() - jolt);
+        Pause(0.025);
+        set_window_top(window_top() + jolt);
+        set_window_left(window_left() + jolt);
+        Pause(0.025);
+    }
+}
+
 void Screen::show_screen(std::string_view name)
 {
     if (!runtime().knows_form(name)) {

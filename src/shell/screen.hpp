@@ -59,6 +59,10 @@ protected:
     void game_over(std::string text, MsgIcon icon = MsgIcon::none, std::string title = {});
     bool game_over_started() const { return m_game_over_started; }
 
+    // The screen shake: four jolts of the whole window, 25 twips up and left and back, 25 ms each
+    // way, while the rest of the game runs on; the window ends where it began.
+    void shake_window();
+
     // Shows another screen of the chain; one the game does not have ends the run with a message.
     void show_screen(std::string_view name);
 

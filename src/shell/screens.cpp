@@ -5,6 +5,7 @@
 #include "levels/rescue/frmw1l1.hpp"
 #include "levels/rescue/frmw1l2.hpp"
 #include "levels/rescue/frmw1l3.hpp"
+#include "levels/rescue/frmw2l1.hpp"
 #include "scenes/frmlearn.hpp"
 #include "scenes/frmw1l5.hpp"
 #include "shell/intro.hpp"
@@ -37,6 +38,7 @@ std::vector<ScreenEntry> const& table()
         { "frmw1l3", maker<levels::frmw1l3>() },
         { "frmw1l4", maker<levels::frmw1l4>() },
         { "frmw1l5", maker<scenes::frmw1l5>() },
+        { "frmw2l1", maker<levels::frmw2l1>() },
         { "frmlearn", maker<scenes::frmlearn>() },
     };
     return screens;
