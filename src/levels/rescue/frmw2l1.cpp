@@ -7,7 +7,6 @@
 #include "art/grawn.hpp"
 #include "art/robber.hpp"
 #include "art/scenery.hpp"
-#include "levels/rescue/health.hpp"
 #include "levels/rescue/rescue.hpp"
 
 #include <string>
@@ -15,14 +14,8 @@
 
 namespace levels {
 
-namespace {
-
-constexpr int health_step = 10;
-
-}
-
 frmw2l1::frmw2l1(Runtime& runtime)
-    : Screen(runtime, "frmw2l1", { .caption = "Grawn 2", .width = 465, .height = 443 })
+    : BanditLevel(runtime, "frmw2l1", { .caption = "Grawn 2", .width = 465, .height = 443 })
 {
     auto const tree = make_picture("imgtree(0)", art::tree());
     for (auto& t : imgtree)
@@ -75,9 +68,23 @@ void frmw2l1::Form_Load()
 
 void frmw2l1::Form_Unload() { StopMusic("\\W2L1.mid"); }
 
-void frmw2l1::imgrob1_MouseDown(int button) { shoot_at(button, imgrob1, { &timerob11, &timerob12 }); }
-void frmw2l1::imgrob2_MouseDown(int button) { shoot_at(button, imgrob2, { &timerob21, &timerob22 }); }
-void frmw2l1::imggrawn1_MouseDown(int button) { shoot_at(button, imggrawn1, { &timegrawn11, &timegrawn12 }); }
+void frmw2l1::imgrob1_MouseDown(int button)
+{
+    shoot_at(button, imgrob1, imgbf, { &timerob11, &timerob12 }, health);
+    win_check();
+}
+
+void frmw2l1::imgrob2_MouseDown(int button)
+{
+    shoot_at(button, imgrob2, imgbf, { &timerob21, &timerob22 }, health);
+    win_check();
+}
+
+void frmw2l1::imggrawn1_MouseDown(int button)
+{
+    shoot_at(button, imggrawn1, imgbf, { &timegrawn11, &timegrawn12 }, health);
+    win_check();
+}
 
 void frmw2l1::imgpig1_MouseDown(int button)
 {
@@ -90,21 +97,10 @@ void frmw2l1::imgcow1_MouseDown(int button)
 }
 
 // A robber stands, then ducks and fires; he stands again after a second down.
-void frmw2l1::timerob11_Timer()
-{
-    blink(imgrob1, Visibility::hidden, timerob11, timerob12);
-    shot();
-}
-
-void frmw2l1::timerob12_Timer() { blink(imgrob1, Visibility::shown, timerob12, timerob11); }
-
-void frmw2l1::timerob21_Timer()
-{
-    blink(imgrob2, Visibility::hidden, timerob21, timerob22);
-    shot();
-}
-
-void frmw2l1::timerob22_Timer() { blink(imgrob2, Visibility::shown, timerob22, timerob21); }
+void frmw2l1::timerob11_Timer() { robber_fires(imgrob1, timerob11, timerob12, health); }
+void frmw2l1::timerob12_Timer() { robber_stands(imgrob1, timerob12, timerob11); }
+void frmw2l1::timerob21_Timer() { robber_fires(imgrob2, timerob21, timerob22, health); }
+void frmw2l1::timerob22_Timer() { robber_stands(imgrob2, timerob22, timerob21); }
 
 // The Grawn runs along the bottom and paces there.
 void frmw2l1::timegrawn11_Timer() { walk(imggrawn1, { Axis::x, -18, Until::at_most, 32 }, timegrawn11, &timegrawn12, &imggf2); }
@@ -118,22 +114,7 @@ void frmw2l1::timepig12_Timer() { walk(imgpig1, { Axis::x, -18, Until::at_most, 
 void frmw2l1::timecow11_Timer() { blink(imgcow1, Visibility::shown, timecow11, timecow12); }
 void frmw2l1::timecow12_Timer() { blink(imgcow1, Visibility::hidden, timecow12, timecow11); }
 
-void frmw2l1::shake_Timer()
-{
-    shake_window();
-    shake.disable();
-}
-
-// The left button kills a robber or the Grawn, once; any click ends with the win check.
-void frmw2l1::shoot_at(int button, Sprite& enemy, std::initializer_list<Timer*> timers)
-{
-    if (button == left_button && !is_dead(enemy, imgbf)) {
-        PlayGunDead();
-        kill(enemy, imgbf, timers);
-        gain();
-    }
-    win_check();
-}
+void frmw2l1::shake_Timer() { shake_tick(shake); }
 
 // The right button saves an animal; the left shoots it, and that is the end of the game.
 void frmw2l1::rescue(int button, Sprite& animal, std::initializer_list<Timer*> timers, std::string shot_text)
@@ -142,23 +123,10 @@ void frmw2l1::rescue(int button, Sprite& animal, std::initializer_list<Timer*> t
         PlayGunDead();
         game_over(std::move(shot_text), MsgIcon::exclamation, "You Baffoon!");
     } else if (button == right_button) {
-        gain();
+        gain(health);
         save(animal, timers);
     }
     win_check();
-}
-
-// A kill or a rescue gives health back.
-void frmw2l1::gain() { change_health(hp, lblhp, health_step); }
-
-// A robber's shot costs health and shakes the screen; at no health the game is over.
-void frmw2l1::shot()
-{
-    int const left = change_health(hp, lblhp, -health_step);
-    PlaySound("\\gundead.wav");
-    shake.enable();
-    if (left == 0)
-        game_over("Oh no!  You've been killed!  Game over!  Please play again!");
 }
 
 void frmw2l1::win_check()

@@ -2,16 +2,14 @@
 // the bottom of the farm, a pig walks the top and a cow peeks out now and then.
 #pragma once
 
-#include "shell/screen.hpp"
+#include "levels/rescue/bandits.hpp"
 
 #include <initializer_list>
 #include <string>
 
 namespace levels {
 
-using namespace shell;
-
-class frmw2l1 final : public Screen {
+class frmw2l1 final : public BanditLevel {
 public:
     explicit frmw2l1(Runtime& runtime);
 
@@ -53,6 +51,7 @@ public:
     Timer shake { *this, "shake", 25, Switch::off };
     // Not a clock: its Interval is the player's health.
     Timer hp { *this, "hp", 100, Switch::on };
+    PlayerHealth const health { hp, lblhp, shake };
 
 private:
     static Font health_font() { return { .size = 14, .weight = FontWeight::bold }; }
@@ -74,10 +73,7 @@ private:
     void timecow12_Timer();
     void shake_Timer();
 
-    void shoot_at(int button, Sprite& enemy, std::initializer_list<Timer*> timers);
     void rescue(int button, Sprite& animal, std::initializer_list<Timer*> timers, std::string shot_text);
-    void gain();
-    void shot();
     void win_check();
 };
 
