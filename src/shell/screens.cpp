@@ -6,6 +6,7 @@
 #include "levels/rescue/frmw1l2.hpp"
 #include "levels/rescue/frmw1l3.hpp"
 #include "levels/rescue/frmw2l1.hpp"
+#include "levels/rescue/frmw2l2.hpp"
 #include "scenes/frmlearn.hpp"
 #include "scenes/frmw1l5.hpp"
 #include "shell/intro.hpp"
@@ -39,6 +40,7 @@ std::vector<ScreenEntry> const& table()
         { "frmw1l4", maker<levels::frmw1l4>() },
         { "frmw1l5", maker<scenes::frmw1l5>() },
         { "frmw2l1", maker<levels::frmw2l1>() },
+        { "frmw2l2", maker<levels::frmw2l2>() },
         { "frmlearn", maker<scenes::frmlearn>() },
     };
     return screens;

@@ -21,6 +21,12 @@ bool ScriptRun::has(std::string const& line) const
     return std::find(all.begin(), all.end(), line) != all.end();
 }
 
+long ScriptRun::count(std::string const& part) const
+{
+    auto const all = lines();
+    return std::count_if(all.begin(), all.end(), [&](std::string const& line) { return line.find(part) != std::string::npos; });
+}
+
 ScriptRun run(std::string const& script, platform::HeadlessGame const& game, std::string const& file)
 {
     std::ostringstream out;

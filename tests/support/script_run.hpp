@@ -14,6 +14,8 @@ struct ScriptRun {
     std::string errors;
     std::vector<std::string> lines() const;
     bool has(std::string const& line) const;
+    // How many lines contain `part`.
+    long count(std::string const& part) const;
 };
 
 ScriptRun run(std::string const& script, platform::HeadlessGame const& game, std::string const& file = "test.script");
