@@ -6,6 +6,7 @@
 #include "art/farm_animals.hpp"
 #include "art/grawn.hpp"
 #include "art/machine.hpp"
+#include "art/reincarnator.hpp"
 #include "art/robber.hpp"
 #include "art/scenery.hpp"
 #include "art/title.hpp"
@@ -42,6 +43,9 @@ std::vector<CatalogueEntry> catalogue()
         {"machine-whole", machine(MachineLook::whole)},
         {"machine-flashing", machine(MachineLook::flashing)},
         {"machine-wreck", machine_wreck()},
+        {"reincarnator-whole", reincarnator(MachineLook::whole)},
+        {"reincarnator-flashing", reincarnator(MachineLook::flashing)},
+        {"reincarnator-wreck", reincarnator_wreck()},
         {"tree", tree()},
         {"barn", barn()},
         {"cloud", cloud()},

@@ -7,6 +7,7 @@
 #include "levels/rescue/frmw1l3.hpp"
 #include "levels/rescue/frmw2l1.hpp"
 #include "levels/rescue/frmw2l2.hpp"
+#include "levels/rescue/frmw2l3.hpp"
 #include "scenes/frmlearn.hpp"
 #include "scenes/frmw1l5.hpp"
 #include "shell/intro.hpp"
@@ -41,6 +42,7 @@ std::vector<ScreenEntry> const& table()
         { "frmw1l5", maker<scenes::frmw1l5>() },
         { "frmw2l1", maker<levels::frmw2l1>() },
         { "frmw2l2", maker<levels::frmw2l2>() },
+        { "frmw2l3", maker<levels::frmw2l3>() },
         { "frmlearn", maker<scenes::frmlearn>() },
     };
     return screens;
