@@ -1,6 +1,8 @@
 // The title screen's opening sequence, menu and play clock.
 #include "shell/intro.hpp"
 
+#include "shell/cheat_codes.hpp"
+
 #include "art/farm_animals.hpp"
 #include "art/grawn.hpp"
 #include "art/robber.hpp"
@@ -155,9 +157,49 @@ void intro::Command2_Click() { unload(); }
 
 void intro::Command4_Click()
 {
-    // The codes themselves come with the screens they jump to; until then no text matches.
-    InputBox("Enter your cheat here.  To get cheats, guess them, or beat a world/or the game.  News and hints are posted on the Pell Entertainment web site.",
+    auto const text = InputBox("Enter your cheat here.  To get cheats, guess them, or beat a world/or the game.  News and hints are posted on the Pell Entertainment web site.",
         "Enter Cheater");
+    // Anything else, Cancel included, is ignored: the menu stays as it was.
+    auto const cheat = find_cheat(text);
+    if (!cheat)
+        return;
+    if (cheat->order == CheatOrder::joke) {
+        MsgBox(std::string(cheat->message), MsgIcon::information, "Grawn 2");
+        return;
+    }
+    // A jump leaves the title screen for good, as Start does: its tune and parade stop, and the
+    // target screen starts its own tune.
+    auto const leave = [this] {
+        StopMusic("\\INTRO.mid");
+        Timer3.disable();
+        Timer4.disable();
+    };
+    switch (cheat->order) {
+    case CheatOrder::hide_then_show:
+        MsgBox(std::string(cheat->message));
+        hide();
+        leave();
+        show_screen(cheat->target);
+        break;
+    case CheatOrder::show_then_hide:
+        MsgBox(std::string(cheat->message));
+        leave();
+        show_screen(cheat->target);
+        hide();
+        if (cheat->clock == PlayClock::started)
+            timecount.enable();
+        break;
+    case CheatOrder::mark_then_hide:
+        bonusbags.set_interval(cheat->bonusbags);
+        MsgBox(std::string(cheat->message));
+        leave();
+        hide();
+        show_screen(cheat->target);
+        return;
+    case CheatOrder::joke:
+        return;
+    }
+    bonusbags.set_interval(cheat->bonusbags);
 }
 
 void intro::timecount_Timer()
