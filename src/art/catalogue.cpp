@@ -6,6 +6,7 @@
 #include "art/farm_animals.hpp"
 #include "art/grawn.hpp"
 #include "art/machine.hpp"
+#include "art/reincarnation.hpp"
 #include "art/reincarnator.hpp"
 #include "art/robber.hpp"
 #include "art/scenery.hpp"
@@ -30,6 +31,8 @@ std::vector<CatalogueEntry> catalogue()
         {"s-grawn-swelling-right", s_grawn(Mutation::swelling, Facing::right)},
         {"s-grawn-mutated-left", s_grawn(Mutation::mutated, Facing::left)},
         {"s-grawn-mutated-right", s_grawn(Mutation::mutated, Facing::right)},
+        {"s-grawn-surging-left", s_grawn_surging(Facing::left)},
+        {"s-grawn-surging-right", s_grawn_surging(Facing::right)},
         {"robber-left", robber(Facing::left)},
         {"robber-right", robber(Facing::right)},
         {"claw-closed", claw(ClawState::closed)},
@@ -46,6 +49,14 @@ std::vector<CatalogueEntry> catalogue()
         {"reincarnator-whole", reincarnator(MachineLook::whole)},
         {"reincarnator-flashing", reincarnator(MachineLook::flashing)},
         {"reincarnator-wreck", reincarnator_wreck()},
+        {"reincarnation-machine-rest", reincarnation_machine_at_rest()},
+        {"reincarnation-machine-working-1", reincarnation_machine_working(1)},
+        {"reincarnation-machine-working-2", reincarnation_machine_working(2)},
+        {"reincarnation-machine-working-3", reincarnation_machine_working(3)},
+        {"reincarnation-machine-working-4", reincarnation_machine_working(4)},
+        {"reincarnation-machine-working-5", reincarnation_machine_working(5)},
+        {"reincarnation-machine-working-6", reincarnation_machine_working(6)},
+        {"reincarnation-machine-face", reincarnation_machine_face()},
         {"tree", tree()},
         {"barn", barn()},
         {"cloud", cloud()},

@@ -10,6 +10,7 @@
 #include "levels/rescue/frmw2l3.hpp"
 #include "scenes/frmlearn.hpp"
 #include "scenes/frmw1l5.hpp"
+#include "scenes/frmw2l5.hpp"
 #include "shell/intro.hpp"
 
 #include <functional>
@@ -43,6 +44,7 @@ std::vector<ScreenEntry> const& table()
         { "frmw2l1", maker<levels::frmw2l1>() },
         { "frmw2l2", maker<levels::frmw2l2>() },
         { "frmw2l3", maker<levels::frmw2l3>() },
+        { "frmw2l5", maker<scenes::frmw2l5>() },
         { "frmlearn", maker<scenes::frmlearn>() },
     };
     return screens;
