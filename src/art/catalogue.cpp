@@ -4,6 +4,7 @@
 #include "art/claw.hpp"
 #include "art/effects.hpp"
 #include "art/farm_animals.hpp"
+#include "art/forest_base.hpp"
 #include "art/grawn.hpp"
 #include "art/machine.hpp"
 #include "art/reincarnation.hpp"
@@ -11,6 +12,7 @@
 #include "art/robber.hpp"
 #include "art/scenery.hpp"
 #include "art/title.hpp"
+#include "art/vehicles.hpp"
 
 namespace art {
 
@@ -60,6 +62,17 @@ std::vector<CatalogueEntry> catalogue()
         {"tree", tree()},
         {"barn", barn()},
         {"cloud", cloud()},
+        {"cave", cave()},
+        {"car-red-up", car(Heading::up, CarPaint::red)},
+        {"car-red-down", car(Heading::down, CarPaint::red)},
+        {"car-blue-up", car(Heading::up, CarPaint::blue)},
+        {"car-blue-down", car(Heading::down, CarPaint::blue)},
+        {"car-yellow-up", car(Heading::up, CarPaint::yellow)},
+        {"car-yellow-down", car(Heading::down, CarPaint::yellow)},
+        {"truck-up", truck(Heading::up)},
+        {"truck-down", truck(Heading::down)},
+        {"trap-set", trap(TrapState::set)},
+        {"trap-sprung", trap(TrapState::sprung)},
         {"title", title_artwork()},
         {"title-sign", title_sign()},
         {"presenter-bell", presenter_icon(PresenterIcon::bell)},

@@ -2,12 +2,14 @@
 #include "shell/screens.hpp"
 
 #include "levels/bonus/frmw1l4.hpp"
+#include "levels/bonus/frmw2l4.hpp"
 #include "levels/rescue/frmw1l1.hpp"
 #include "levels/rescue/frmw1l2.hpp"
 #include "levels/rescue/frmw1l3.hpp"
 #include "levels/rescue/frmw2l1.hpp"
 #include "levels/rescue/frmw2l2.hpp"
 #include "levels/rescue/frmw2l3.hpp"
+#include "levels/rescue/frmw3l2.hpp"
 #include "scenes/frmlearn.hpp"
 #include "scenes/frmw1l5.hpp"
 #include "scenes/frmw2l5.hpp"
@@ -44,7 +46,9 @@ std::vector<ScreenEntry> const& table()
         { "frmw2l1", maker<levels::frmw2l1>() },
         { "frmw2l2", maker<levels::frmw2l2>() },
         { "frmw2l3", maker<levels::frmw2l3>() },
+        { "frmw2l4", maker<levels::frmw2l4>() },
         { "frmw2l5", maker<scenes::frmw2l5>() },
+        { "frmw3l2", maker<levels::frmw3l2>() },
         { "frmlearn", maker<scenes::frmlearn>() },
     };
     return screens;

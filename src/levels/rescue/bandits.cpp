@@ -45,8 +45,10 @@ void BanditLevel::robber_fires(Sprite& robber, Timer& standing, Timer& ducking, 
 
 void BanditLevel::robber_stands(Sprite& robber, Timer& ducking, Timer& standing) { blink(robber, Visibility::shown, ducking, standing); }
 
-void BanditLevel::shake_tick(Timer& shake)
+void BanditLevel::shake_tick(Timer& shake, Report report)
 {
+    if (report == Report::gunshot)
+        PlayGunDead();
     shake_window();
     shake.disable();
 }

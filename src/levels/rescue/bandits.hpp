@@ -37,9 +37,10 @@ protected:
     void robber_fires(Sprite& robber, Timer& standing, Timer& ducking, PlayerHealth const& health);
     // A ducking robber stands up again.
     void robber_stands(Sprite& robber, Timer& ducking, Timer& standing);
-    // The shake timer's one tick: the jolts, then off. A shot during the jolts switches it on
-    // again to no effect, so shots never add up to a longer shake.
-    void shake_tick(Timer& shake);
+    // The shake timer's one tick: the jolts (after a gunshot, on levels where the shake is
+    // heard), then off. A shot during the jolts switches it on again to no effect, so shots
+    // never add up to a longer shake.
+    void shake_tick(Timer& shake, Report report = Report::silent);
 };
 
 }

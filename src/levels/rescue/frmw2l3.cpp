@@ -169,11 +169,8 @@ void frmw2l3::robber_fires(Sprite& robber)
     lblhp.set_caption(std::to_string(hp.interval()));
 }
 
-void frmw2l3::shake_Timer()
-{
-    PlayGunDead();
-    shake_tick(shake);
-}
+// Each shake begins with the gunshot.
+void frmw2l3::shake_Timer() { shake_tick(shake, Report::gunshot); }
 
 void frmw2l3::imgrob1_MouseDown(int button)
 {
