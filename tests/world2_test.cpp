@@ -1,0 +1,57 @@
+// All of World 2 in one run: from the title screen's World 2 cheat through every screen to the
+// hand-over to World 3.
+#include "shell/screen.hpp"
+#include "support/game_run.hpp"
+#include "support/script_run.hpp"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+using namespace platform;
+
+namespace {
+
+class WorldThree : public shell::Screen {
+public:
+    explicit WorldThree(Runtime& runtime)
+        : Screen(runtime, "frmw3l1", { .caption = "Grawn 2", .width = 395, .height = 401 })
+    {
+    }
+};
+
+std::string read(std::string const& path)
+{
+    std::ifstream in(path);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+}
+
+TEST(World2, PlaysFromTheCheatToTheHandOverToWorld3)
+{
+    auto const script = read(std::string(GRAWN2_SOURCE_DIR) + "/tests/scripts/world2_playthrough.script");
+    ASSERT_FALSE(script.empty());
+    auto result = testing_support::run(script, testing_support::game({ { "frmw3l1", [](Runtime& rt) { return std::make_unique<WorldThree>(rt); } } }));
+    EXPECT_EQ(result.exit_code, 0) << result.errors;
+
+    std::vector<std::string> shown;
+    for (auto const& line : result.lines()) {
+        if (auto at = line.find(" show "); at != std::string::npos)
+            shown.push_back(line.substr(at + 6));
+    }
+    std::vector<std::string> const chain { "intro", "frmw2l1", "frmw2l2", "frmw2l3", "frmw2l4", "frmw2l5", "frmw3l1" };
+    EXPECT_EQ(shown, chain) << result.transcript;
+
+    for (auto const* line : { "19050 hide frmw2l1", "24200 hide frmw2l2", "24200 hide frmw2l3", "25200 hide frmw2l4", "36200 hide frmw2l5",
+             "36200 show frmw3l1",
+             // The cheat marks the run with 20; the road crossing adds its bonus.
+             "36200 value intro.bonusbags.Interval 21" })
+        EXPECT_TRUE(result.has(line)) << line << "\n" << result.transcript;
+    EXPECT_EQ(result.count("Game over"), 0) << result.transcript;
+    for (auto const& line : result.lines())
+        EXPECT_FALSE(line.ends_with(" end")) << "the game goes on into World 3: " << line;
+}
