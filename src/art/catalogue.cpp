@@ -7,6 +7,7 @@
 #include "art/forest_base.hpp"
 #include "art/grawn.hpp"
 #include "art/machine.hpp"
+#include "art/mecha_grawn.hpp"
 #include "art/reincarnation.hpp"
 #include "art/reincarnator.hpp"
 #include "art/robber.hpp"
@@ -59,6 +60,10 @@ std::vector<CatalogueEntry> catalogue()
         {"reincarnation-machine-working-5", reincarnation_machine_working(5)},
         {"reincarnation-machine-working-6", reincarnation_machine_working(6)},
         {"reincarnation-machine-face", reincarnation_machine_face()},
+        {"mecha-grawn", mecha_grawn(MechaLook::normal)},
+        {"mecha-grawn-shield-hit", mecha_grawn(MechaLook::shield_hit)},
+        {"mecha-grawn-hull-hit", mecha_grawn(MechaLook::hull_hit)},
+        {"mecha-wreck", mecha_wreck()},
         {"tree", tree()},
         {"barn", barn()},
         {"cloud", cloud()},
