@@ -9,7 +9,9 @@
 #include "levels/rescue/frmw2l1.hpp"
 #include "levels/rescue/frmw2l2.hpp"
 #include "levels/rescue/frmw2l3.hpp"
+#include "levels/rescue/frmw3l1.hpp"
 #include "levels/rescue/frmw3l2.hpp"
+#include "levels/rescue/frmw3l3.hpp"
 #include "scenes/frmlearn.hpp"
 #include "scenes/frmw1l5.hpp"
 #include "scenes/frmw2l5.hpp"
@@ -48,7 +50,9 @@ std::vector<ScreenEntry> const& table()
         { "frmw2l3", maker<levels::frmw2l3>() },
         { "frmw2l4", maker<levels::frmw2l4>() },
         { "frmw2l5", maker<scenes::frmw2l5>() },
+        { "frmw3l1", maker<levels::frmw3l1>() },
         { "frmw3l2", maker<levels::frmw3l2>() },
+        { "frmw3l3", maker<levels::frmw3l3>() },
         { "frmlearn", maker<scenes::frmlearn>() },
     };
     return screens;

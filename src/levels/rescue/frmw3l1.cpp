@@ -228,11 +228,7 @@ void frmw3l1::timerob11_Timer()
 
 void frmw3l1::timerob12_Timer() { robber_stands(imgrob1, timerob12, timerob11); }
 
-void frmw3l1::shake_Timer()
-{
-    PlayGunDead();
-    shake_tick(shake);
-}
+void frmw3l1::shake_Timer() { shake_tick(shake, Report::gunshot); }
 
 void frmw3l1::shake2_Timer() { shake_tick(shake2); }
 
