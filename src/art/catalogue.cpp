@@ -4,6 +4,7 @@
 #include "art/claw.hpp"
 #include "art/effects.hpp"
 #include "art/farm_animals.hpp"
+#include "art/farmstead.hpp"
 #include "art/forest_base.hpp"
 #include "art/grawn.hpp"
 #include "art/machine.hpp"
@@ -68,6 +69,9 @@ std::vector<CatalogueEntry> catalogue()
         {"barn", barn()},
         {"cloud", cloud()},
         {"cave", cave()},
+        {"farmstead", farmstead()},
+        {"hay-bale", hay_bale()},
+        {"water-trough", water_trough()},
         {"car-red-up", car(Heading::up, CarPaint::red)},
         {"car-red-down", car(Heading::down, CarPaint::red)},
         {"car-blue-up", car(Heading::up, CarPaint::blue)},

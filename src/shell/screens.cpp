@@ -15,6 +15,7 @@
 #include "scenes/frmlearn.hpp"
 #include "scenes/frmw1l5.hpp"
 #include "scenes/frmw2l5.hpp"
+#include "scenes/frmw3l5.hpp"
 #include "shell/intro.hpp"
 
 #include <functional>
@@ -53,6 +54,7 @@ std::vector<ScreenEntry> const& table()
         { "frmw3l1", maker<levels::frmw3l1>() },
         { "frmw3l2", maker<levels::frmw3l2>() },
         { "frmw3l3", maker<levels::frmw3l3>() },
+        { "frmw3l5", maker<scenes::frmw3l5>() },
         { "frmlearn", maker<scenes::frmlearn>() },
     };
     return screens;
