@@ -9,6 +9,7 @@
 #include "art/grawn.hpp"
 #include "art/machine.hpp"
 #include "art/mecha_grawn.hpp"
+#include "art/raved.hpp"
 #include "art/reincarnation.hpp"
 #include "art/reincarnator.hpp"
 #include "art/robber.hpp"
@@ -69,6 +70,10 @@ std::vector<CatalogueEntry> catalogue()
         {"barn", barn()},
         {"cloud", cloud()},
         {"cave", cave()},
+        {"raved-plain", raved(RavedLook::plain)},
+        {"raved-glowing", raved(RavedLook::glowing)},
+        {"raved-changed", raved(RavedLook::changed)},
+        {"strange-stone", strange_stone()},
         {"farmstead", farmstead()},
         {"hay-bale", hay_bale()},
         {"water-trough", water_trough()},

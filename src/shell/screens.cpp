@@ -16,6 +16,7 @@
 #include "scenes/frmw1l5.hpp"
 #include "scenes/frmw2l5.hpp"
 #include "scenes/frmw3l5.hpp"
+#include "scenes/frmw4l3x.hpp"
 #include "shell/intro.hpp"
 
 #include <functional>
@@ -55,6 +56,7 @@ std::vector<ScreenEntry> const& table()
         { "frmw3l2", maker<levels::frmw3l2>() },
         { "frmw3l3", maker<levels::frmw3l3>() },
         { "frmw3l5", maker<scenes::frmw3l5>() },
+        { "frmw4l3x", maker<scenes::frmw4l3x>() },
         { "frmlearn", maker<scenes::frmlearn>() },
     };
     return screens;
