@@ -8,6 +8,7 @@
 #include "art/forest_base.hpp"
 #include "art/grawn.hpp"
 #include "art/machine.hpp"
+#include "art/mecha_attack.hpp"
 #include "art/mecha_grawn.hpp"
 #include "art/raved.hpp"
 #include "art/reincarnation.hpp"
@@ -62,10 +63,16 @@ std::vector<CatalogueEntry> catalogue()
         {"reincarnation-machine-working-5", reincarnation_machine_working(5)},
         {"reincarnation-machine-working-6", reincarnation_machine_working(6)},
         {"reincarnation-machine-face", reincarnation_machine_face()},
-        {"mecha-grawn", mecha_grawn(MechaLook::normal)},
+        {"mecha-grawn-left", mecha_grawn(Facing::left)},
+        {"mecha-grawn-right", mecha_grawn(Facing::right)},
         {"mecha-grawn-shield-hit", mecha_grawn(MechaLook::shield_hit)},
         {"mecha-grawn-hull-hit", mecha_grawn(MechaLook::hull_hit)},
         {"mecha-wreck", mecha_wreck()},
+        {"attacked-barn", attacked_barn()},
+        {"barn-collapsing-1", barn_collapsing(1)},
+        {"barn-collapsing-2", barn_collapsing(2)},
+        {"barn-collapsing-3", barn_collapsing(3)},
+        {"barn-collapsing-4", barn_collapsing(4)},
         {"tree", tree()},
         {"barn", barn()},
         {"cloud", cloud()},

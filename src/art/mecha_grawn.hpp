@@ -12,12 +12,12 @@ inline constexpr int mecha_wreck_size = 150;
 
 enum class MechaLook { normal, shield_hit, hull_hit };
 
-// 218 × 159, facing left, the way it walks: the wolfish steel head with its red eye leads.
-// Shield hit: a blue force bubble flares round it. Hull hit: the steel glows red.
+// 218 × 159, facing left, the way it walks: the machine of the barn scene. Shield hit: a blue
+// force bubble flares round it. Hull hit: the whole machine glows red.
 platform::Drawing mecha_grawn(MechaLook look);
 
-// 150 × 150: the Mecha Grawn blown apart: the explosion cloud with its head, cannon and a foot
-// flying out of it.
+// 150 × 150: the Mecha Grawn blown apart: the explosion cloud with its head and a leg flying out
+// of it.
 platform::Drawing mecha_wreck();
 
 }

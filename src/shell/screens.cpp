@@ -15,6 +15,7 @@
 #include "scenes/frmlearn.hpp"
 #include "scenes/frmw1l5.hpp"
 #include "scenes/frmw2l5.hpp"
+#include "scenes/frmw3l3x.hpp"
 #include "scenes/frmw3l5.hpp"
 #include "scenes/frmw4l3x.hpp"
 #include "shell/intro.hpp"
@@ -54,6 +55,7 @@ std::vector<ScreenEntry> const& table()
         { "frmw2l5", maker<scenes::frmw2l5>() },
         { "frmw3l1", maker<levels::frmw3l1>() },
         { "frmw3l2", maker<levels::frmw3l2>() },
+        { "frmw3l3x", maker<scenes::frmw3l3x>() },
         { "frmw3l3", maker<levels::frmw3l3>() },
         { "frmw3l5", maker<scenes::frmw3l5>() },
         { "frmw4l3x", maker<scenes::frmw4l3x>() },
