@@ -81,6 +81,7 @@ std::vector<CatalogueEntry> catalogue()
         {"raved-glowing", raved(RavedLook::glowing)},
         {"raved-changed", raved(RavedLook::changed)},
         {"strange-stone", strange_stone()},
+        {"big-raved", big_raved()},
         {"farmstead", farmstead()},
         {"hay-bale", hay_bale()},
         {"water-trough", water_trough()},

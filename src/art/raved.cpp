@@ -86,6 +86,21 @@ platform::Drawing raved(RavedLook look)
     return {35, 35, [look](cairo_t* cr) { paint_raved(cr, look); }};
 }
 
+platform::Drawing big_raved()
+{
+    return {245, 245, [](cairo_t* cr) {
+                cairo_save(cr);
+                cairo_new_path(cr);
+                ellipse_path(cr, 122, 135, 120, 105);
+                set_colour(cr, glow, 0.25);
+                cairo_fill(cr);
+                cairo_restore(cr);
+                // The small sheep's drawing at seven times its size: the same animal, grown.
+                cairo_scale(cr, 7, 7);
+                paint_raved(cr, RavedLook::changed);
+            }};
+}
+
 platform::Drawing strange_stone()
 {
     return {70, 45, paint_stone};

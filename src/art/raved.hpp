@@ -11,6 +11,9 @@ enum class RavedLook { plain, glowing, changed };
 // eye lit. Changed: its fleece gone dark purple, two small horns and a red eye.
 platform::Drawing raved(RavedLook look);
 
+// 245 × 245: Raved grown huge, changed look, a radioactive glow round it.
+platform::Drawing big_raved();
+
 // 70 × 45: a grey rock with green crystals growing out of it, glowing.
 platform::Drawing strange_stone();
 

@@ -12,6 +12,7 @@
 #include "levels/rescue/frmw3l1.hpp"
 #include "levels/rescue/frmw3l2.hpp"
 #include "levels/rescue/frmw3l3.hpp"
+#include "levels/rescue/frmw4l3.hpp"
 #include "scenes/frmlearn.hpp"
 #include "scenes/frmw1l5.hpp"
 #include "scenes/frmw2l5.hpp"
@@ -59,6 +60,7 @@ std::vector<ScreenEntry> const& table()
         { "frmw3l3", maker<levels::frmw3l3>() },
         { "frmw3l5", maker<scenes::frmw3l5>() },
         { "frmw4l3x", maker<scenes::frmw4l3x>() },
+        { "frmw4l3", maker<levels::frmw4l3>() },
         { "frmlearn", maker<scenes::frmlearn>() },
     };
     return screens;
