@@ -19,6 +19,7 @@
 #include "scenes/frmw3l3x.hpp"
 #include "scenes/frmw3l5.hpp"
 #include "scenes/frmw4l3x.hpp"
+#include "scenes/frmw4l4.hpp"
 #include "shell/intro.hpp"
 
 #include <functional>
@@ -61,6 +62,7 @@ std::vector<ScreenEntry> const& table()
         { "frmw3l5", maker<scenes::frmw3l5>() },
         { "frmw4l3x", maker<scenes::frmw4l3x>() },
         { "frmw4l3", maker<levels::frmw4l3>() },
+        { "frmw4l4", maker<scenes::frmw4l4>() },
         { "frmlearn", maker<scenes::frmlearn>() },
     };
     return screens;
