@@ -2,6 +2,7 @@
 #include "art/catalogue.hpp"
 
 #include "art/claw.hpp"
+#include "art/crane.hpp"
 #include "art/effects.hpp"
 #include "art/farm_animals.hpp"
 #include "art/farmstead.hpp"
@@ -11,6 +12,7 @@
 #include "art/mecha_attack.hpp"
 #include "art/mecha_grawn.hpp"
 #include "art/raved.hpp"
+#include "art/regatta.hpp"
 #include "art/reincarnation.hpp"
 #include "art/reincarnator.hpp"
 #include "art/robber.hpp"
@@ -77,6 +79,11 @@ std::vector<CatalogueEntry> catalogue()
         {"barn", barn()},
         {"cloud", cloud()},
         {"cave", cave()},
+        {"magnet", magnet()},
+        {"sailboat-cow", sailboat(Crew::cow)},
+        {"sailboat-grawn", sailboat(Crew::grawn)},
+        {"click-button", click_button()},
+        {"lift-button", lift_button()},
         {"raved-plain", raved(RavedLook::plain)},
         {"raved-glowing", raved(RavedLook::glowing)},
         {"raved-changed", raved(RavedLook::changed)},

@@ -3,6 +3,8 @@
 
 #include "levels/bonus/frmw1l4.hpp"
 #include "levels/bonus/frmw2l4.hpp"
+#include "levels/bonus/frmw3l42.hpp"
+#include "levels/bonus/frmw4l5.hpp"
 #include "levels/rescue/frmw1l1.hpp"
 #include "levels/rescue/frmw1l2.hpp"
 #include "levels/rescue/frmw1l3.hpp"
@@ -59,10 +61,12 @@ std::vector<ScreenEntry> const& table()
         { "frmw3l2", maker<levels::frmw3l2>() },
         { "frmw3l3x", maker<scenes::frmw3l3x>() },
         { "frmw3l3", maker<levels::frmw3l3>() },
+        { "frmw3l42", maker<levels::frmw3l42>() },
         { "frmw3l5", maker<scenes::frmw3l5>() },
         { "frmw4l3x", maker<scenes::frmw4l3x>() },
         { "frmw4l3", maker<levels::frmw4l3>() },
         { "frmw4l4", maker<scenes::frmw4l4>() },
+        { "frmw4l5", maker<levels::frmw4l5>() },
         { "frmlearn", maker<scenes::frmlearn>() },
     };
     return screens;
