@@ -65,16 +65,19 @@ void torn_sail_path(cairo_t* cr)
     cairo_close_path(cr);
 }
 
-// The surface of the water: low waves across the picture, filled down to its bottom edge.
+// The surface of the water: low waves across the picture, filled down to its bottom edge, whose
+// corners are rounded off so that the picture stays a boat on the water, not a box.
 void water_path(cairo_t* cr)
 {
+    constexpr double corner = 6;
     cairo_move_to(cr, 0, 99);
     for (double x = 0; x < sailboat_width; x += 20) {
         cairo_curve_to(cr, x + 5, 95.5, x + 10, 95.5, x + 10, 98);
         cairo_curve_to(cr, x + 15, 101.5, x + 20, 101.5, x + 20, 99);
     }
-    cairo_line_to(cr, sailboat_width, sailboat_height);
-    cairo_line_to(cr, 0, sailboat_height);
+    cairo_line_to(cr, sailboat_width, sailboat_height - corner);
+    cairo_arc(cr, sailboat_width - corner, sailboat_height - corner, corner, 0, M_PI / 2);
+    cairo_arc(cr, corner, sailboat_height - corner, corner, M_PI / 2, M_PI);
     cairo_close_path(cr);
 }
 
