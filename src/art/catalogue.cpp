@@ -18,6 +18,7 @@
 #include "art/robber.hpp"
 #include "art/scenery.hpp"
 #include "art/title.hpp"
+#include "art/trophy.hpp"
 #include "art/vehicles.hpp"
 
 namespace art {
@@ -104,6 +105,7 @@ std::vector<CatalogueEntry> catalogue()
         {"trap-sprung", trap(TrapState::sprung)},
         {"title", title_artwork()},
         {"title-sign", title_sign()},
+        {"tally-picture", tally_picture()},
         {"presenter-bell", presenter_icon(PresenterIcon::bell)},
         {"presenter-reel", presenter_icon(PresenterIcon::reel)},
     };

@@ -22,6 +22,7 @@
 #include "scenes/frmw3l5.hpp"
 #include "scenes/frmw4l3x.hpp"
 #include "scenes/frmw4l4.hpp"
+#include "scenes/frmw5lx.hpp"
 #include "shell/intro.hpp"
 
 #include <functional>
@@ -67,6 +68,7 @@ std::vector<ScreenEntry> const& table()
         { "frmw4l3", maker<levels::frmw4l3>() },
         { "frmw4l4", maker<scenes::frmw4l4>() },
         { "frmw4l5", maker<levels::frmw4l5>() },
+        { "frmw5lx", maker<scenes::frmw5lx>() },
         { "frmlearn", maker<scenes::frmlearn>() },
     };
     return screens;
