@@ -109,36 +109,6 @@ TEST(World4Level1, NobodyFiresDuringTheBriefingAndTheShakeAfterTheTenthShotEndsT
     EXPECT_EQ(level_lines(result), joined(expected, died(5385, 6000))) << result.transcript;
 }
 
-TEST(World4Level1, EachShotShakesTheWindowEightTimesAndItEndsWhereItBegan)
-{
-    auto result = run(playing + "print frmw4l1.Left\nprint frmw4l1.Top\nwait 0.534\nprint frmw4l1.Top\nwait 0.001\n"
-                                "print frmw4l1.Top\nprint frmw4l1.Left\nwait 0.025\nprint frmw4l1.Top\nprint frmw4l1.Left\n"
-                                "wait 0.125\nprint frmw4l1.Top\nwait 0.05\nprint frmw4l1.Top\nprint frmw4l1.Left\n"
-                                "print frmw4l1.shake.Enabled\n",
-        game());
-    EXPECT_EQ(result.exit_code, 0) << result.errors;
-    auto const value_at = [&](int ms, std::string const& property) {
-        std::string const prefix = std::to_string(ms) + " value frmw4l1." + property + " ";
-        for (auto const& line : result.lines()) {
-            if (line.starts_with(prefix))
-                return std::stod(line.substr(prefix.size()));
-        }
-        ADD_FAILURE() << "no " << prefix << "\n" << result.transcript;
-        return 0.0;
-    };
-    double const left = value_at(0, "Left");
-    double const top = value_at(0, "Top");
-    EXPECT_EQ(value_at(534, "Top"), top);
-    EXPECT_EQ(value_at(535, "Top"), top - 25);
-    EXPECT_EQ(value_at(535, "Left"), left - 25);
-    EXPECT_EQ(value_at(560, "Top"), top);
-    EXPECT_EQ(value_at(560, "Left"), left);
-    EXPECT_EQ(value_at(685, "Top"), top - 25);
-    EXPECT_EQ(value_at(735, "Top"), top);
-    EXPECT_EQ(value_at(735, "Left"), left);
-    EXPECT_TRUE(result.has("735 value frmw4l1.shake.Enabled False")) << result.transcript;
-}
-
 TEST(World4Level1, AKillBeforeTheShakeSavesThePlayerButAShotDuringTheShakeIsJudgedWhenItEnds)
 {
     // Robber 5's shot at 3350 leaves nothing; killing robber 11 ten ms later gives ten back, so
