@@ -125,7 +125,10 @@ TEST(Art, PicturesAreNeitherBlankNorOpaqueBoxes)
         ASSERT_FALSE(raster.pixels.empty()) << entry.name;
         double const share = opaque_share(raster);
         EXPECT_GE(share, 0.15) << entry.name;
-        // The title's sign board fills its frame on purpose, but for its rounded corners.
+        // The title's sign board fills its frame on purpose, but for its rounded corners; a
+        // window of the robbers' block is a piece of wall, edge to edge.
+        if (entry.name == "office-window")
+            continue;
         if (entry.name != "title-sign") {
             EXPECT_LE(share, 0.95) << entry.name;
         }

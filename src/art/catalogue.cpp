@@ -11,6 +11,7 @@
 #include "art/machine.hpp"
 #include "art/mecha_attack.hpp"
 #include "art/mecha_grawn.hpp"
+#include "art/office_block.hpp"
 #include "art/raved.hpp"
 #include "art/regatta.hpp"
 #include "art/reincarnation.hpp"
@@ -80,6 +81,7 @@ std::vector<CatalogueEntry> catalogue()
         {"barn", barn()},
         {"cloud", cloud()},
         {"cave", cave()},
+        {"office-window", office_window()},
         {"magnet", magnet()},
         {"sailboat-cow", sailboat(Crew::cow)},
         {"sailboat-grawn", sailboat(Crew::grawn)},

@@ -14,7 +14,9 @@
 #include "levels/rescue/frmw3l1.hpp"
 #include "levels/rescue/frmw3l2.hpp"
 #include "levels/rescue/frmw3l3.hpp"
+#include "levels/rescue/frmw4l1.hpp"
 #include "levels/rescue/frmw4l3.hpp"
+#include "scenes/frmcredits.hpp"
 #include "scenes/frmlearn.hpp"
 #include "scenes/frmw1l5.hpp"
 #include "scenes/frmw2l5.hpp"
@@ -64,12 +66,14 @@ std::vector<ScreenEntry> const& table()
         { "frmw3l3", maker<levels::frmw3l3>() },
         { "frmw3l42", maker<levels::frmw3l42>() },
         { "frmw3l5", maker<scenes::frmw3l5>() },
+        { "frmw4l1", maker<levels::frmw4l1>() },
         { "frmw4l3x", maker<scenes::frmw4l3x>() },
         { "frmw4l3", maker<levels::frmw4l3>() },
         { "frmw4l4", maker<scenes::frmw4l4>() },
         { "frmw4l5", maker<levels::frmw4l5>() },
         { "frmw5lx", maker<scenes::frmw5lx>() },
         { "frmlearn", maker<scenes::frmlearn>() },
+        { "frmcredits", maker<scenes::frmcredits>() },
     };
     return screens;
 }
