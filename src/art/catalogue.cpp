@@ -18,6 +18,7 @@
 #include "art/reincarnator.hpp"
 #include "art/robber.hpp"
 #include "art/scenery.hpp"
+#include "art/skateboard.hpp"
 #include "art/title.hpp"
 #include "art/trophy.hpp"
 #include "art/vehicles.hpp"
@@ -81,6 +82,7 @@ std::vector<CatalogueEntry> catalogue()
         {"barn", barn()},
         {"cloud", cloud()},
         {"cave", cave()},
+        {"pig-on-board", pig_on_board()},
         {"office-window", office_window()},
         {"magnet", magnet()},
         {"sailboat-cow", sailboat(Crew::cow)},

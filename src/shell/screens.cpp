@@ -3,6 +3,7 @@
 
 #include "levels/bonus/frmw1l4.hpp"
 #include "levels/bonus/frmw2l4.hpp"
+#include "levels/bonus/frmw3l4.hpp"
 #include "levels/bonus/frmw3l42.hpp"
 #include "levels/bonus/frmw4l5.hpp"
 #include "levels/rescue/frmw1l1.hpp"
@@ -74,6 +75,8 @@ std::vector<ScreenEntry> const& table()
         { "frmw5lx", maker<scenes::frmw5lx>() },
         { "frmlearn", maker<scenes::frmlearn>() },
         { "frmcredits", maker<scenes::frmcredits>() },
+        // The skatepark: no screen leads to it, but it can be shown.
+        { "frmw3l4", maker<levels::frmw3l4>() },
     };
     return screens;
 }
