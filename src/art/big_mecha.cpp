@@ -13,10 +13,11 @@ constexpr double line = 2.4;
 // Where the legs leave the body, in the first Mecha Grawn's own coordinates.
 constexpr double hip_line = 113;
 
-constexpr Colour plate = rgb(140, 112, 168);
-constexpr Colour dark = rgb(78, 62, 98);
-constexpr Colour joint = rgb(172, 176, 188);
-constexpr Colour claw = rgb(240, 236, 220);
+// The first Mecha Grawn's steel, so that the striding legs match its standing ones.
+constexpr Colour plate = rgb(170, 176, 190);
+constexpr Colour dark = rgb(94, 96, 112);
+constexpr Colour joint = rgb(64, 62, 74);
+constexpr Colour claw = rgb(232, 236, 242);
 
 // One leg from hip to knee to foot; the foot's plate tilts with the shin.
 void paint_striding_leg(cairo_t* cr, Point hip, Point knee, Point foot, double tilt)

@@ -1,6 +1,7 @@
 // The list of all pictures; each screen's pictures are added here as they are drawn.
 #include "art/catalogue.hpp"
 
+#include "art/big_mecha.hpp"
 #include "art/claw.hpp"
 #include "art/crane.hpp"
 #include "art/effects.hpp"
@@ -73,6 +74,9 @@ std::vector<CatalogueEntry> catalogue()
         {"mecha-grawn-shield-hit", mecha_grawn(MechaLook::shield_hit)},
         {"mecha-grawn-hull-hit", mecha_grawn(MechaLook::hull_hit)},
         {"mecha-wreck", mecha_wreck()},
+        {"big-mecha-standing", big_mecha_grawn(BigMechaLook::standing)},
+        {"big-mecha-striding", big_mecha_grawn(BigMechaLook::striding)},
+        {"big-mecha-hit", big_mecha_grawn(BigMechaLook::hit)},
         {"attacked-barn", attacked_barn()},
         {"barn-collapsing-1", barn_collapsing(1)},
         {"barn-collapsing-2", barn_collapsing(2)},

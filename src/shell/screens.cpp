@@ -16,6 +16,7 @@
 #include "levels/rescue/frmw3l2.hpp"
 #include "levels/rescue/frmw3l3.hpp"
 #include "levels/rescue/frmw4l1.hpp"
+#include "levels/rescue/frmw4l2.hpp"
 #include "levels/rescue/frmw4l3.hpp"
 #include "scenes/frmcredits.hpp"
 #include "scenes/frmlearn.hpp"
@@ -23,6 +24,7 @@
 #include "scenes/frmw2l5.hpp"
 #include "scenes/frmw3l3x.hpp"
 #include "scenes/frmw3l5.hpp"
+#include "scenes/frmw4l2x.hpp"
 #include "scenes/frmw4l3x.hpp"
 #include "scenes/frmw4l4.hpp"
 #include "scenes/frmw5lx.hpp"
@@ -68,6 +70,8 @@ std::vector<ScreenEntry> const& table()
         { "frmw3l42", maker<levels::frmw3l42>() },
         { "frmw3l5", maker<scenes::frmw3l5>() },
         { "frmw4l1", maker<levels::frmw4l1>() },
+        { "frmw4l2x", maker<scenes::frmw4l2x>() },
+        { "frmw4l2", maker<levels::frmw4l2>() },
         { "frmw4l3x", maker<scenes::frmw4l3x>() },
         { "frmw4l3", maker<levels::frmw4l3>() },
         { "frmw4l4", maker<scenes::frmw4l4>() },
