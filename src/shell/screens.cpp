@@ -6,6 +6,7 @@
 #include "levels/bonus/frmw3l4.hpp"
 #include "levels/bonus/frmw3l42.hpp"
 #include "levels/bonus/frmw4l5.hpp"
+#include "levels/bonus/frmw5l1.hpp"
 #include "levels/rescue/frmw1l1.hpp"
 #include "levels/rescue/frmw1l2.hpp"
 #include "levels/rescue/frmw1l3.hpp"
@@ -77,6 +78,7 @@ std::vector<ScreenEntry> const& table()
         { "frmw4l4", maker<scenes::frmw4l4>() },
         { "frmw4l5", maker<levels::frmw4l5>() },
         { "frmw5lx", maker<scenes::frmw5lx>() },
+        { "frmw5l1", maker<levels::frmw5l1>() },
         { "frmlearn", maker<scenes::frmlearn>() },
         { "frmcredits", maker<scenes::frmcredits>() },
         // The skatepark: no screen leads to it, but it can be shown.
