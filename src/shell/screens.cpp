@@ -20,6 +20,8 @@
 #include "levels/rescue/frmw4l2.hpp"
 #include "levels/rescue/frmw4l3.hpp"
 #include "scenes/frmcredits.hpp"
+#include "scenes/frmcredits2.hpp"
+#include "scenes/frmend.hpp"
 #include "scenes/frmlearn.hpp"
 #include "scenes/frmw1l5.hpp"
 #include "scenes/frmw2l5.hpp"
@@ -79,6 +81,8 @@ std::vector<ScreenEntry> const& table()
         { "frmw4l5", maker<levels::frmw4l5>() },
         { "frmw5lx", maker<scenes::frmw5lx>() },
         { "frmw5l1", maker<levels::frmw5l1>() },
+        { "frmend", maker<scenes::frmend>() },
+        { "frmcredits2", maker<scenes::frmcredits2>() },
         { "frmlearn", maker<scenes::frmlearn>() },
         { "frmcredits", maker<scenes::frmcredits>() },
         // The skatepark: no screen leads to it, but it can be shown.
