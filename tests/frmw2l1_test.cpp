@@ -13,24 +13,17 @@
 #include <vector>
 
 using namespace platform;
+using testing_support::expect_values;
 using testing_support::run;
 using testing_support::ScriptRun;
 
 namespace {
 
-// Stands in for World 2 Level 2.
-class NextLevel : public shell::Screen {
-public:
-    explicit NextLevel(Runtime& runtime)
-        : Screen(runtime, "frmw2l2", { .caption = "Grawn 2", .width = 400, .height = 400 })
-    {
-    }
-};
 
 HeadlessGame game()
 {
     return testing_support::game({ { "frmw2l1", [](Runtime& rt) { return std::make_unique<levels::frmw2l1>(rt); } },
-        { "frmw2l2", [](Runtime& rt) { return std::make_unique<NextLevel>(rt); } } });
+        { "frmw2l2", testing_support::stand_in("frmw2l2") } });
 }
 
 std::string const briefing_line = "msgbox info \"World 2, Level 1:  Barnyard Bandits\" \"Welcome back to the real world!  Protect Farmer "
@@ -62,11 +55,6 @@ std::vector<std::string> opened_at_once(std::vector<std::string> const& then)
     return lines;
 }
 
-void expect_values(ScriptRun const& result, std::vector<std::string> const& values)
-{
-    for (auto const& value : values)
-        EXPECT_TRUE(result.has(value)) << value << "\n" << result.transcript;
-}
 
 }
 

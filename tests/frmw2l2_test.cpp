@@ -12,24 +12,17 @@
 #include <vector>
 
 using namespace platform;
+using testing_support::expect_values;
 using testing_support::run;
 using testing_support::ScriptRun;
 
 namespace {
 
-// Stands in for the World 2 boss.
-class NextLevel : public shell::Screen {
-public:
-    explicit NextLevel(Runtime& runtime)
-        : Screen(runtime, "frmw2l3", { .caption = "Grawn 2", .width = 400, .height = 400 })
-    {
-    }
-};
 
 HeadlessGame game()
 {
     return testing_support::game({ { "frmw2l2", [](Runtime& rt) { return std::make_unique<levels::frmw2l2>(rt); } },
-        { "frmw2l3", [](Runtime& rt) { return std::make_unique<NextLevel>(rt); } } });
+        { "frmw2l3", testing_support::stand_in("frmw2l3") } });
 }
 
 // The level shown at time 0 with its briefing closed at once: the robbers start then.
@@ -56,11 +49,6 @@ std::vector<std::string> opened_at_once(std::vector<std::string> const& then)
 
 std::string shot(int ms) { return std::to_string(ms) + " sound \\gundead.wav async"; }
 
-void expect_values(ScriptRun const& result, std::vector<std::string> const& values)
-{
-    for (auto const& value : values)
-        EXPECT_TRUE(result.has(value)) << value << "\n" << result.transcript;
-}
 
 }
 

@@ -11,24 +11,17 @@
 #include <vector>
 
 using namespace platform;
+using testing_support::expect_values;
 using testing_support::run;
 using testing_support::ScriptRun;
 
 namespace {
 
-// Stands in for the road crossing.
-class NextLevel : public shell::Screen {
-public:
-    explicit NextLevel(Runtime& runtime)
-        : Screen(runtime, "frmw2l4", { .caption = "Grawn 2", .width = 400, .height = 400 })
-    {
-    }
-};
 
 HeadlessGame game()
 {
     return testing_support::game({ { "frmw2l3", [](Runtime& rt) { return std::make_unique<levels::frmw2l3>(rt); } },
-        { "frmw2l4", [](Runtime& rt) { return std::make_unique<NextLevel>(rt); } } });
+        { "frmw2l4", testing_support::stand_in("frmw2l4") } });
 }
 
 std::string const playing = "show frmw2l3\nok\n";
@@ -46,11 +39,6 @@ std::vector<std::string> level_lines(ScriptRun const& result)
     return lines;
 }
 
-void expect_values(ScriptRun const& result, std::vector<std::string> const& values)
-{
-    for (auto const& value : values)
-        EXPECT_TRUE(result.has(value)) << value << "\n" << result.transcript;
-}
 
 }
 

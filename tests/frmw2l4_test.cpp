@@ -12,6 +12,7 @@
 #include <vector>
 
 using namespace platform;
+using testing_support::expect_values;
 using testing_support::run;
 using testing_support::ScriptRun;
 
@@ -88,11 +89,6 @@ Lines joined(std::initializer_list<Lines> parts)
 
 Lines const opened { "0 load frmw2l4", "0 " + briefing, "0 closed", "0 music play \\W2L4.mid", "0 show frmw2l4" };
 
-void expect_values(ScriptRun const& result, Lines const& values)
-{
-    for (auto const& value : values)
-        EXPECT_TRUE(result.has(value)) << value << "\n" << result.transcript;
-}
 
 }
 

@@ -12,24 +12,17 @@
 #include <vector>
 
 using namespace platform;
+using testing_support::expect_values;
 using testing_support::run;
 using testing_support::ScriptRun;
 
 namespace {
 
-// Stands in for World 3 Level 2.
-class NextLevel : public shell::Screen {
-public:
-    explicit NextLevel(Runtime& runtime)
-        : Screen(runtime, "frmw3l2", { .caption = "Grawn 2", .width = 400, .height = 400 })
-    {
-    }
-};
 
 HeadlessGame game()
 {
     return testing_support::game({ { "frmw3l1", [](Runtime& rt) { return std::make_unique<levels::frmw3l1>(rt); } },
-        { "frmw3l2", [](Runtime& rt) { return std::make_unique<NextLevel>(rt); } } });
+        { "frmw3l2", testing_support::stand_in("frmw3l2") } });
 }
 
 std::string const briefing_line = "msgbox info \"World 3, Level 1: The S-Bomb\" \"The pig who was saved from the Grawn Re-Incarnation "
@@ -79,11 +72,6 @@ std::vector<std::string> joined(std::vector<std::string> lines, std::vector<std:
     return lines;
 }
 
-void expect_values(ScriptRun const& result, std::vector<std::string> const& values)
-{
-    for (auto const& value : values)
-        EXPECT_TRUE(result.has(value)) << value << "\n" << result.transcript;
-}
 
 }
 

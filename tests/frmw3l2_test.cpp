@@ -11,24 +11,17 @@
 #include <vector>
 
 using namespace platform;
+using testing_support::expect_values;
 using testing_support::run;
 using testing_support::ScriptRun;
 
 namespace {
 
-// Stands in for the attack on the barn.
-class NextScene : public shell::Screen {
-public:
-    explicit NextScene(Runtime& runtime)
-        : Screen(runtime, "frmw3l3x", { .caption = "Grawn 2", .width = 400, .height = 300 })
-    {
-    }
-};
 
 HeadlessGame game()
 {
     return testing_support::game({ { "frmw3l2", [](Runtime& rt) { return std::make_unique<levels::frmw3l2>(rt); } },
-        { "frmw3l3x", [](Runtime& rt) { return std::make_unique<NextScene>(rt); } } });
+        { "frmw3l3x", testing_support::stand_in("frmw3l3x") } });
 }
 
 std::string const playing = "show frmw3l2\nok\n";
@@ -42,11 +35,6 @@ std::vector<std::string> level_lines(ScriptRun const& result)
     return lines;
 }
 
-void expect_values(ScriptRun const& result, std::vector<std::string> const& values)
-{
-    for (auto const& value : values)
-        EXPECT_TRUE(result.has(value)) << value << "\n" << result.transcript;
-}
 
 std::vector<std::string> tail(std::vector<std::string> const& lines, std::size_t count)
 {

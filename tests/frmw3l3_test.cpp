@@ -11,24 +11,17 @@
 #include <vector>
 
 using namespace platform;
+using testing_support::expect_values;
 using testing_support::run;
 using testing_support::ScriptRun;
 
 namespace {
 
-// Stands in for the regatta.
-class NextLevel : public shell::Screen {
-public:
-    explicit NextLevel(Runtime& runtime)
-        : Screen(runtime, "frmw3l42", { .caption = "Grawn 2", .width = 400, .height = 300 })
-    {
-    }
-};
 
 HeadlessGame game()
 {
     return testing_support::game({ { "frmw3l3", [](Runtime& rt) { return std::make_unique<levels::frmw3l3>(rt); } },
-        { "frmw3l42", [](Runtime& rt) { return std::make_unique<NextLevel>(rt); } } });
+        { "frmw3l42", testing_support::stand_in("frmw3l42") } });
 }
 
 std::string const playing = "show frmw3l3\nok\n";
@@ -54,11 +47,6 @@ std::vector<std::string> game_over(int at, std::string const& text)
     return { t + "msgbox none \"Grawn 2\" \"" + text + "\"", t + "closed", t + "unload frmw3l3", t + "music stop \\W3L3.mid", t + "end" };
 }
 
-void expect_values(ScriptRun const& result, std::vector<std::string> const& values)
-{
-    for (auto const& value : values)
-        EXPECT_TRUE(result.has(value)) << value << "\n" << result.transcript;
-}
 
 }
 

@@ -12,24 +12,17 @@
 #include <vector>
 
 using namespace platform;
+using testing_support::expect_values;
 using testing_support::run;
 using testing_support::ScriptRun;
 
 namespace {
 
-// Stands in for the story scene that follows the race.
-class StoryScene : public shell::Screen {
-public:
-    explicit StoryScene(Runtime& runtime)
-        : Screen(runtime, "frmw3l5", { .caption = "Grawn 2", .width = 400, .height = 300 })
-    {
-    }
-};
 
 HeadlessGame game()
 {
     return testing_support::game({ { "frmw3l42", [](Runtime& rt) { return std::make_unique<levels::frmw3l42>(rt); } },
-        { "frmw3l5", [](Runtime& rt) { return std::make_unique<StoryScene>(rt); } } });
+        { "frmw3l5", testing_support::stand_in("frmw3l5") } });
 }
 
 using Lines = std::vector<std::string>;
@@ -80,11 +73,6 @@ Lines const opened { "0 load frmw3l42", "0 " + briefing, "0 closed", "0 music pl
 
 Lines moved_on(std::string const& at) { return { at + " hide frmw3l42", at + " load frmw3l5", at + " show frmw3l5" }; }
 
-void expect_values(ScriptRun const& result, Lines const& values)
-{
-    for (auto const& value : values)
-        EXPECT_TRUE(result.has(value)) << value << "\n" << result.transcript;
-}
 
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 
 using namespace platform;
+using testing_support::expect_values;
 using testing_support::run;
 using testing_support::ScriptRun;
 
@@ -26,11 +27,6 @@ std::string const ollie = "keydown frmw3l4 90\nkeydown frmw3l4 90 1\nkeydown frm
 // Control with Shift, Shift, Control: a unit of speed.
 std::string const faster = "keydown frmw3l4 17 3\nkeydown frmw3l4 16 1\nkeydown frmw3l4 17 2\n";
 
-void expect_values(ScriptRun const& result, std::initializer_list<char const*> values)
-{
-    for (auto const* value : values)
-        EXPECT_TRUE(result.has(value)) << value << "\n" << result.transcript;
-}
 
 }
 

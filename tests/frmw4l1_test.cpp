@@ -12,24 +12,17 @@
 #include <vector>
 
 using namespace platform;
+using testing_support::expect_values;
 using testing_support::run;
 using testing_support::ScriptRun;
 
 namespace {
 
-// Stands in for the attack scene that follows.
-class NextScene : public shell::Screen {
-public:
-    explicit NextScene(Runtime& runtime)
-        : Screen(runtime, "frmw4l2x", { .caption = "Grawn 2", .width = 400, .height = 400 })
-    {
-    }
-};
 
 HeadlessGame game()
 {
     return testing_support::game({ { "frmw4l1", [](Runtime& rt) { return std::make_unique<levels::frmw4l1>(rt); } },
-        { "frmw4l2x", [](Runtime& rt) { return std::make_unique<NextScene>(rt); } } });
+        { "frmw4l2x", testing_support::stand_in("frmw4l2x") } });
 }
 
 std::string const briefing_line = "msgbox info \"World 4, Level 1: Corporate America 2\" \"The horror!  The horror!  Yes folks, it's "
@@ -74,11 +67,6 @@ std::vector<std::string> joined(std::vector<std::string> lines, std::vector<std:
     return lines;
 }
 
-void expect_values(ScriptRun const& result, std::vector<std::string> const& values)
-{
-    for (auto const& value : values)
-        EXPECT_TRUE(result.has(value)) << value << "\n" << result.transcript;
-}
 
 // Shots with nobody killed, in ms after the briefing: 500 (robber 1), 1200 (2), 1500 (4, 16 and 19
 // at once), 2000 (14), 2450 (12), 2500 (20), 2800 (13), 3350 (5), 3500 (17) ... Each is heard

@@ -13,6 +13,7 @@
 #include <vector>
 
 using namespace platform;
+using testing_support::expect_values;
 using testing_support::run;
 using testing_support::ScriptRun;
 using Lines = std::vector<std::string>;
@@ -51,11 +52,6 @@ Lines last(ScriptRun const& result, std::size_t count)
     return { lines.end() - static_cast<long>(std::min(count, lines.size())), lines.end() };
 }
 
-void expect_values(ScriptRun const& result, Lines const& values)
-{
-    for (auto const& value : values)
-        EXPECT_TRUE(result.has(value)) << value << "\n" << result.transcript;
-}
 
 std::string repeat(std::string const& command, int count)
 {

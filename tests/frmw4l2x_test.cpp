@@ -12,6 +12,7 @@
 #include <vector>
 
 using namespace platform;
+using testing_support::expect_values;
 using testing_support::run;
 using testing_support::ScriptRun;
 using Lines = std::vector<std::string>;
@@ -50,11 +51,6 @@ Lines from_load(ScriptRun const& result)
 
 }
 
-void expect_values(ScriptRun const& result, Lines const& values)
-{
-    for (auto const& value : values)
-        EXPECT_TRUE(result.has(value)) << value << "\n" << result.transcript;
-}
 
 TEST(ComplexDestroyed, BlastsThenExplosionsClimbTheBlockAndTheBoxHandsOverToTheBossFight)
 {

@@ -13,6 +13,7 @@
 #include <vector>
 
 using namespace platform;
+using testing_support::expect_values;
 using testing_support::run;
 using testing_support::ScriptRun;
 
@@ -84,11 +85,6 @@ long sounds(ScriptRun const& result)
     return std::count_if(seen.begin(), seen.end(), [](auto const& line) { return line.find(" sound ") != std::string::npos; });
 }
 
-void expect_values(ScriptRun const& result, Lines const& values)
-{
-    for (auto const& value : values)
-        EXPECT_TRUE(result.has(value)) << value << "\n" << result.transcript;
-}
 
 std::string const briefing = "msgbox info \"World 5, Level 1: Pig Channel 5\" \"The last smart pig has been found, and it is in Nevada "
                              "near Area 51.  As it turns out, Raved's plan was to keep it as backup, and make sure it was safe by "

@@ -1,6 +1,7 @@
 // Building the headless game for script tests.
 #include "support/game_run.hpp"
 
+#include "shell/screen.hpp"
 #include "shell/screens.hpp"
 
 namespace testing_support {
@@ -24,6 +25,13 @@ platform::HeadlessGame game(std::map<std::string, ScreenMaker> stand_ins)
     result.start = [](platform::Runtime& runtime) { runtime.show_form("intro"); };
     result.program_folder = GRAWN2_PROGRAM_DIR;
     return result;
+}
+
+ScreenMaker stand_in(std::string name)
+{
+    return [name](platform::Runtime& runtime) {
+        return std::make_unique<shell::Screen>(runtime, name, platform::FormStyle { .caption = "Grawn 2", .width = 400, .height = 300 });
+    };
 }
 
 }

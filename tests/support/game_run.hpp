@@ -17,4 +17,8 @@ using ScreenMaker = std::function<std::unique_ptr<platform::Form>(platform::Runt
 // replace or add screens by name.
 platform::HeadlessGame game(std::map<std::string, ScreenMaker> stand_ins = {});
 
+// A screen that only stands in for one of the chain's, under its name: it loads and shows, and
+// does nothing else.
+ScreenMaker stand_in(std::string name);
+
 }

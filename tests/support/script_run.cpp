@@ -1,6 +1,8 @@
 // Helpers for running scripts in tests.
 #include "support/script_run.hpp"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <sstream>
 
@@ -25,6 +27,12 @@ long ScriptRun::count(std::string const& part) const
 {
     auto const all = lines();
     return std::count_if(all.begin(), all.end(), [&](std::string const& line) { return line.find(part) != std::string::npos; });
+}
+
+void expect_values(ScriptRun const& result, std::vector<std::string> const& lines)
+{
+    for (auto const& line : lines)
+        EXPECT_TRUE(result.has(line)) << line << "\n" << result.transcript;
 }
 
 ScriptRun run(std::string const& script, platform::HeadlessGame const& game, std::string const& file)

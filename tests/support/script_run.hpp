@@ -18,6 +18,9 @@ struct ScriptRun {
     long count(std::string const& part) const;
 };
 
+// Each of the lines is in the transcript (a failure names the missing line and shows the whole).
+void expect_values(ScriptRun const& result, std::vector<std::string> const& lines);
+
 ScriptRun run(std::string const& script, platform::HeadlessGame const& game, std::string const& file = "test.script");
 
 }
