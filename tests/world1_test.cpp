@@ -5,38 +5,17 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 using namespace platform;
-
-namespace {
-
-
-std::string read(std::string const& path)
-{
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-}
 
 TEST(World1, PlaysFromStartToTheHandOverToWorld2)
 {
-    auto const script = read(std::string(GRAWN2_SOURCE_DIR) + "/tests/scripts/world1_playthrough.script");
+    auto const script = testing_support::read_script("world1_playthrough.script");
     ASSERT_FALSE(script.empty());
     auto result = testing_support::run(script, testing_support::game({ { "frmw2l1", testing_support::stand_in("frmw2l1") } }));
     EXPECT_EQ(result.exit_code, 0) << result.errors;
 
-    std::vector<std::string> shown;
-    for (auto const& line : result.lines()) {
-        if (auto at = line.find(" show "); at != std::string::npos)
-            shown.push_back(line.substr(at + 6));
-    }
     std::vector<std::string> const chain { "intro", "frmw1l1", "frmw1l2", "frmw1l3", "frmw1l4", "frmw1l5", "frmw2l1" };
-    EXPECT_EQ(shown, chain) << result.transcript;
+    EXPECT_EQ(result.shown(), chain) << result.transcript;
 
     for (auto const* line : { "26300 value intro.bonusbags.Interval 1", "66300 hide frmw1l5", "66300 load frmw2l1", "66300 show frmw2l1",
              

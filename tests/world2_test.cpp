@@ -6,38 +6,17 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 using namespace platform;
-
-namespace {
-
-
-std::string read(std::string const& path)
-{
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-}
 
 TEST(World2, PlaysFromTheCheatToTheHandOverToWorld3)
 {
-    auto const script = read(std::string(GRAWN2_SOURCE_DIR) + "/tests/scripts/world2_playthrough.script");
+    auto const script = testing_support::read_script("world2_playthrough.script");
     ASSERT_FALSE(script.empty());
     auto result = testing_support::run(script, testing_support::game({ { "frmw3l1", testing_support::stand_in("frmw3l1") } }));
     EXPECT_EQ(result.exit_code, 0) << result.errors;
 
-    std::vector<std::string> shown;
-    for (auto const& line : result.lines()) {
-        if (auto at = line.find(" show "); at != std::string::npos)
-            shown.push_back(line.substr(at + 6));
-    }
     std::vector<std::string> const chain { "intro", "frmw2l1", "frmw2l2", "frmw2l3", "frmw2l4", "frmw2l5", "frmw3l1" };
-    EXPECT_EQ(shown, chain) << result.transcript;
+    EXPECT_EQ(result.shown(), chain) << result.transcript;
 
     for (auto const* line : { "19050 hide frmw2l1", "24200 hide frmw2l2", "24200 hide frmw2l3", "25200 hide frmw2l4", "36200 hide frmw2l5",
              "36200 show frmw3l1",

@@ -5,35 +5,15 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
-namespace {
-
-std::string read(std::string const& path)
-{
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-}
-
 TEST(World3, PlaysFromTheCheatToTheHandOverToWorld4)
 {
-    auto const script = read(std::string(GRAWN2_SOURCE_DIR) + "/tests/scripts/world3_playthrough.script");
+    auto const script = testing_support::read_script("world3_playthrough.script");
     ASSERT_FALSE(script.empty());
     auto result = testing_support::run(script, testing_support::game({ { "frmw4l1", testing_support::stand_in("frmw4l1") } }));
     EXPECT_EQ(result.exit_code, 0) << result.errors;
 
-    std::vector<std::string> shown;
-    for (auto const& line : result.lines()) {
-        if (auto at = line.find(" show "); at != std::string::npos)
-            shown.push_back(line.substr(at + 6));
-    }
     std::vector<std::string> const chain { "intro", "frmw3l1", "frmw3l2", "frmw3l3x", "frmw3l3", "frmw3l42", "frmw3l5", "frmw4l1" };
-    EXPECT_EQ(shown, chain) << result.transcript;
+    EXPECT_EQ(result.shown(), chain) << result.transcript;
 
     // The World 3 code starts the count at 2; the regatta adds its bonus.
     testing_support::expect_values(result,

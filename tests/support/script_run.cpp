@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 #include <sstream>
 
 namespace testing_support {
@@ -27,6 +28,24 @@ long ScriptRun::count(std::string const& part) const
 {
     auto const all = lines();
     return std::count_if(all.begin(), all.end(), [&](std::string const& line) { return line.find(part) != std::string::npos; });
+}
+
+std::vector<std::string> ScriptRun::shown() const
+{
+    std::vector<std::string> screens;
+    for (auto const& line : lines()) {
+        if (auto at = line.find(" show "); at != std::string::npos)
+            screens.push_back(line.substr(at + 6));
+    }
+    return screens;
+}
+
+std::string read_script(std::string const& name)
+{
+    std::ifstream in(std::string(GRAWN2_SOURCE_DIR) + "/tests/scripts/" + name);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
 }
 
 void expect_values(ScriptRun const& result, std::vector<std::string> const& lines)

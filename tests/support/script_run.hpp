@@ -16,10 +16,15 @@ struct ScriptRun {
     bool has(std::string const& line) const;
     // How many lines contain `part`.
     long count(std::string const& part) const;
+    // The screens whose windows appeared, in order.
+    std::vector<std::string> shown() const;
 };
 
 // Each of the lines is in the transcript (a failure names the missing line and shows the whole).
 void expect_values(ScriptRun const& result, std::vector<std::string> const& lines);
+
+// A play-through script kept under tests/scripts/.
+std::string read_script(std::string const& name);
 
 ScriptRun run(std::string const& script, platform::HeadlessGame const& game, std::string const& file = "test.script");
 
