@@ -1,6 +1,6 @@
 // The title screen's cheat prompt played by scripts: each code's box, jump, order of events and
 // mark on the run, and the texts that are not codes.
-#include "shell/screen.hpp"
+#include "screen/screen.hpp"
 #include "support/game_run.hpp"
 #include "support/script_run.hpp"
 
@@ -17,7 +17,7 @@ namespace {
 
 // Stands in for a screen a code jumps to: a briefing, so that the order of events around the
 // target's load shows.
-class Target : public shell::Screen {
+class Target : public screen::Screen {
 public:
     Target(Runtime& runtime, std::string name)
         : Screen(runtime, std::move(name), { .caption = "Grawn 2", .width = 300, .height = 200 })

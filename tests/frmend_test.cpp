@@ -18,7 +18,7 @@ using testing_support::ScriptRun;
 namespace {
 
 // Stands in for the final credits: only its tune.
-class FinalCredits : public shell::Screen {
+class FinalCredits : public screen::Screen {
 public:
     explicit FinalCredits(Runtime& runtime)
         : Screen(runtime, "frmcredits2", { .caption = "Grawn 2", .width = 411, .height = 381, .back = colors::white })

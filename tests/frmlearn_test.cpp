@@ -1,5 +1,5 @@
 // The tutorial played by scripts: its two lessons, the practice pig, the rebuke and LEAVE.
-#include "shell/screen.hpp"
+#include "screen/screen.hpp"
 #include "support/game_run.hpp"
 #include "support/script_run.hpp"
 

@@ -1,7 +1,7 @@
 // World 1 Level 2 played by scripts: the pig's walk, the Grawns' moves, the wrong clicks, the
 // losses and the win that hands over to World 1 Level 3.
 #include "levels/rescue/frmw1l2.hpp"
-#include "shell/screen.hpp"
+#include "screen/screen.hpp"
 #include "support/game_run.hpp"
 #include "support/script_run.hpp"
 
@@ -19,7 +19,7 @@ using testing_support::ScriptRun;
 namespace {
 
 // Stands in for World 1 Level 3: a briefing, then its tune.
-class NextLevel : public shell::Screen {
+class NextLevel : public screen::Screen {
 public:
     explicit NextLevel(Runtime& runtime)
         : Screen(runtime, "frmw1l3", { .caption = "Grawn 2", .width = 477, .height = 458 })

@@ -1,6 +1,6 @@
 // World 1 Level 3 played by scripts: the machine's patrol and drops, losses, wrong clicks, saves,
 // the thirty hits and the hand-over.
-#include "shell/screen.hpp"
+#include "screen/screen.hpp"
 #include "levels/rescue/frmw1l3.hpp"
 #include "support/game_run.hpp"
 #include "support/script_run.hpp"
@@ -15,7 +15,7 @@ using testing_support::run;
 namespace {
 
 // Stands in for the bonus level that follows: a briefing, then its tune.
-class NextLevel : public shell::Screen {
+class NextLevel : public screen::Screen {
 public:
     explicit NextLevel(Runtime& runtime)
         : Screen(runtime, "frmw1l4", { .caption = "Grawn 2", .width = 400, .height = 400 })

@@ -14,7 +14,7 @@ using testing_support::run;
 namespace {
 
 // Stands in for World 2: a briefing, then its tune.
-class WorldTwo : public shell::Screen {
+class WorldTwo : public screen::Screen {
 public:
     explicit WorldTwo(Runtime& runtime)
         : Screen(runtime, "frmw2l1", { .caption = "Grawn 2", .width = 400, .height = 300 })

@@ -2,7 +2,7 @@
 // health, the screen shake, the paces of the Grawn and the pig, the peeking cow, the wrong clicks
 // and the win that hands over to World 2 Level 2.
 #include "levels/rescue/frmw2l1.hpp"
-#include "shell/screen.hpp"
+#include "screen/screen.hpp"
 #include "support/game_run.hpp"
 #include "support/script_run.hpp"
 

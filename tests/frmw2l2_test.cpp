@@ -2,7 +2,7 @@
 // the Grawn's tenth-of-a-second appearances, the pig's wandering, the wrong click and the win that
 // hands over to the World 2 boss.
 #include "levels/rescue/frmw2l2.hpp"
-#include "shell/screen.hpp"
+#include "screen/screen.hpp"
 #include "support/game_run.hpp"
 #include "support/script_run.hpp"
 

@@ -1,7 +1,7 @@
 // The World 2 boss played by scripts: the machine's patrol and the release of its robbers, the
 // robbers' runs and shots, the machine's return, the thirty hits and the player's death.
 #include "levels/rescue/frmw2l3.hpp"
-#include "shell/screen.hpp"
+#include "screen/screen.hpp"
 #include "support/game_run.hpp"
 #include "support/script_run.hpp"
 

@@ -1,7 +1,7 @@
 // The road crossing played by scripts: the win and its bonus, the traffic that sends the pig back,
 // the steps and their bounds, the countdown and the time-out, and a time-out inside the win.
 #include "levels/bonus/frmw2l4.hpp"
-#include "shell/screen.hpp"
+#include "screen/screen.hpp"
 #include "support/game_run.hpp"
 #include "support/script_run.hpp"
 
@@ -19,7 +19,7 @@ using testing_support::ScriptRun;
 namespace {
 
 // Stands in for the World 2 intermission, whose load silences this level's tune.
-class Intermission : public shell::Screen {
+class Intermission : public screen::Screen {
 public:
     explicit Intermission(Runtime& runtime)
         : Screen(runtime, "frmw2l5", { .caption = "Grawn 2", .width = 400, .height = 400 })

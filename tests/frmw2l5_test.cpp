@@ -21,7 +21,7 @@ using Lines = std::vector<std::string>;
 namespace {
 
 // Stands in for World 3 Level 1: it stops the tune the scene leaves playing, briefs, plays its own.
-class WorldThree : public shell::Screen {
+class WorldThree : public screen::Screen {
 public:
     explicit WorldThree(Runtime& runtime)
         : Screen(runtime, "frmw3l1", { .caption = "Grawn 2", .width = 400, .height = 300 })

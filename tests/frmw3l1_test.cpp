@@ -2,7 +2,7 @@
 // heard shots, Grawn 3's moments in sight, the claws and falls, the wrong clicks, the three ways
 // to lose and the win that hands over to World 3 Level 2.
 #include "levels/rescue/frmw3l1.hpp"
-#include "shell/screen.hpp"
+#include "screen/screen.hpp"
 #include "support/game_run.hpp"
 #include "support/script_run.hpp"
 

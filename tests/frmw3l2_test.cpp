@@ -1,7 +1,7 @@
 // World 3 Level 2 played by scripts: the patrols, the moments Grawn 3 and the sheep show
 // themselves, the traps and their cost, the wrong click and the win that hands over to the barn.
 #include "levels/rescue/frmw3l2.hpp"
-#include "shell/screen.hpp"
+#include "screen/screen.hpp"
 #include "support/game_run.hpp"
 #include "support/script_run.hpp"
 

@@ -1,7 +1,7 @@
 // The World 3 boss played by scripts: the countdown, the Mecha Grawn's passes and weapon, the
 // sinking animals and their rescue, the 84 shots and the ways the fight is lost.
 #include "levels/rescue/frmw3l3.hpp"
-#include "shell/screen.hpp"
+#include "screen/screen.hpp"
 #include "support/game_run.hpp"
 #include "support/script_run.hpp"
 

@@ -21,7 +21,7 @@ using Lines = std::vector<std::string>;
 namespace {
 
 // Stands in for World 3 Level 3: briefs and plays its own tune over the one the scene leaves on.
-class BossFight : public shell::Screen {
+class BossFight : public screen::Screen {
 public:
     explicit BossFight(Runtime& runtime)
         : Screen(runtime, "frmw3l3", { .caption = "Grawn 2", .width = 400, .height = 300 })

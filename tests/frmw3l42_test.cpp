@@ -2,7 +2,7 @@
 // its one bonus, the loss, the Grawn's catch-up in the final stretch, and a race lost behind an
 // open briefing.
 #include "levels/bonus/frmw3l42.hpp"
-#include "shell/screen.hpp"
+#include "screen/screen.hpp"
 #include "support/game_run.hpp"
 #include "support/script_run.hpp"
 

@@ -1,7 +1,7 @@
 // "The End?" played by scripts: the shots through the picture, the robbers' walk, the animals
 // taken one by one with their cries, the box and the hand-over to World 4; and closing it early.
 #include "scenes/frmw3l5.hpp"
-#include "shell/screen.hpp"
+#include "screen/screen.hpp"
 #include "support/game_run.hpp"
 #include "support/script_run.hpp"
 

@@ -2,7 +2,7 @@
 // and judges the player's health there, the kills that give health back, and the win on the
 // twentieth kill that hands over to the attack scene.
 #include "levels/rescue/frmw4l1.hpp"
-#include "shell/screen.hpp"
+#include "screen/screen.hpp"
 #include "support/game_run.hpp"
 #include "support/script_run.hpp"
 

@@ -2,7 +2,7 @@
 // rescue, the biting Grawn, attack mode with its cannon and its aborted shots, the destruction
 // that hands over to the flashback, and the four ways the fight is lost.
 #include "levels/rescue/frmw4l2.hpp"
-#include "shell/screen.hpp"
+#include "screen/screen.hpp"
 #include "support/game_run.hpp"
 #include "support/script_run.hpp"
 
@@ -21,7 +21,7 @@ using Lines = std::vector<std::string>;
 namespace {
 
 // Stands in for the flashback: plays its first tune.
-class Flashback : public shell::Screen {
+class Flashback : public screen::Screen {
 public:
     explicit Flashback(Runtime& runtime)
         : Screen(runtime, "frmw4l3x", { .caption = "Grawn 2", .width = 373, .height = 293 })

@@ -20,7 +20,7 @@ using Lines = std::vector<std::string>;
 namespace {
 
 // Stands in for the Big Bad Grawn's fight: briefs and plays its tune.
-class BossFight : public shell::Screen {
+class BossFight : public screen::Screen {
 public:
     explicit BossFight(Runtime& runtime)
         : Screen(runtime, "frmw4l2", { .caption = "Grawn 2", .width = 471, .height = 302 })

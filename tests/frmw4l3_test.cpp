@@ -2,7 +2,7 @@
 // the fires kept at their height between phases, the single and double clicks that beat them
 // down, the countdown, and the win that hands over to Raved's destruction.
 #include "levels/rescue/frmw4l3.hpp"
-#include "shell/screen.hpp"
+#include "screen/screen.hpp"
 #include "support/game_run.hpp"
 #include "support/script_run.hpp"
 

@@ -1,7 +1,7 @@
 // The flashback played by scripts: the walk to the stone and the flicker, the change of scene,
 // the dialogue and the kill, the walk away and the hand-over; closing it stops every tune.
 #include "scenes/frmw4l3x.hpp"
-#include "shell/screen.hpp"
+#include "screen/screen.hpp"
 #include "support/game_run.hpp"
 #include "support/script_run.hpp"
 

@@ -1,7 +1,7 @@
 // Raved's end played by scripts: flames then explosions in order, the box that holds everything
 // until it is closed, the claws opening and the drop, and the magnet game a second later.
 #include "scenes/frmw4l4.hpp"
-#include "shell/screen.hpp"
+#include "screen/screen.hpp"
 #include "support/game_run.hpp"
 #include "support/script_run.hpp"
 

@@ -1,7 +1,7 @@
 // The magnet game played by scripts: the catch window, the lift, the countdown that lets go, the
 // missed drops and the fourth that ends it, and the bonus counted on a win.
 #include "levels/bonus/frmw4l5.hpp"
-#include "shell/screen.hpp"
+#include "screen/screen.hpp"
 #include "support/game_run.hpp"
 #include "support/script_run.hpp"
 

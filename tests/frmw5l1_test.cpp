@@ -2,7 +2,7 @@
 // and counted on release, the way to the true ending, and the two wrong-key losses.
 #include "levels/bonus/frmw5l1.hpp"
 #include "platform/input.hpp"
-#include "shell/screen.hpp"
+#include "screen/screen.hpp"
 #include "support/game_run.hpp"
 #include "support/script_run.hpp"
 
@@ -20,7 +20,7 @@ using testing_support::ScriptRun;
 namespace {
 
 // Stands in for the true ending and the final credits, which play tunes of their own.
-class Next : public shell::Screen {
+class Next : public screen::Screen {
 public:
     Next(Runtime& runtime, std::string name, std::string tune)
         : Screen(runtime, std::move(name), { .caption = "Grawn 2", .width = 100, .height = 100 })

@@ -1,8 +1,7 @@
 // The tally played by scripts: the counts as the title screen kept them, the three verdicts and
 // where End leads, including a run marked by a cheat that won bonus games afterwards.
 #include "scenes/frmw5lx.hpp"
-#include "shell/intro.hpp"
-#include "shell/screen.hpp"
+#include "screen/screen.hpp"
 #include "support/game_run.hpp"
 #include "support/script_run.hpp"
 
@@ -17,7 +16,7 @@ using testing_support::ScriptRun;
 namespace {
 
 // Sets the title screen's counters as a run would have left them, then steps aside.
-class RunSoFar : public shell::Screen {
+class RunSoFar : public screen::Screen {
 public:
     RunSoFar(Runtime& runtime, int bonus, int seconds)
         : Screen(runtime, "runsofar", { .caption = "Grawn 2", .width = 100, .height = 100 })
@@ -27,8 +26,8 @@ public:
     }
     void Form_Load() override
     {
-        title_screen().bonusbags.set_interval(m_bonus);
-        title_screen().bigtime.set_interval(m_seconds);
+        progress().bonusbags.set_interval(m_bonus);
+        progress().bigtime.set_interval(m_seconds);
         hide();
     }
 
@@ -37,7 +36,7 @@ private:
     int m_seconds;
 };
 
-class Next : public shell::Screen {
+class Next : public screen::Screen {
 public:
     Next(Runtime& runtime, std::string name)
         : Screen(runtime, std::move(name), { .caption = "Grawn 2", .width = 100, .height = 100 })

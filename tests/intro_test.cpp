@@ -1,5 +1,5 @@
 // The title screen played by scripts: its opening, the parade, Start, Exit and the play clock.
-#include "shell/screen.hpp"
+#include "screen/screen.hpp"
 #include "support/game_run.hpp"
 #include "support/script_run.hpp"
 
@@ -11,7 +11,7 @@ using testing_support::run;
 namespace {
 
 // Stands in for the first level: a briefing, then its tune.
-class FirstLevel : public shell::Screen {
+class FirstLevel : public screen::Screen {
 public:
     explicit FirstLevel(Runtime& runtime)
         : Screen(runtime, "frmw1l1", { .caption = "Grawn 2", .width = 477, .height = 458 })

@@ -1,5 +1,5 @@
 // All of World 1 in one run: from Start through every screen to the hand-over to World 2.
-#include "shell/screen.hpp"
+#include "screen/screen.hpp"
 #include "support/game_run.hpp"
 #include "support/script_run.hpp"
 

@@ -1,6 +1,6 @@
 // All of World 2 in one run: from the title screen's World 2 cheat through every screen to the
 // hand-over to World 3.
-#include "shell/screen.hpp"
+#include "screen/screen.hpp"
 #include "support/game_run.hpp"
 #include "support/script_run.hpp"
 

@@ -2,11 +2,11 @@
 // line with a gunshot, until "The End" stands for good.
 #pragma once
 
-#include "shell/screen.hpp"
+#include "screen/screen.hpp"
 
 namespace scenes {
 
-using namespace shell;
+using namespace screen;
 
 class frmcredits final : public Screen {
 public:

@@ -2,11 +2,11 @@
 // time up to the secret code, and the last one stays until the player closes the window.
 #pragma once
 
-#include "shell/screen.hpp"
+#include "screen/screen.hpp"
 
 namespace scenes {
 
-using namespace shell;
+using namespace screen;
 
 class frmcredits2 final : public Screen {
 public:

@@ -2,13 +2,13 @@
 // player and tells of the next Grawn game; then the final credits roll.
 #pragma once
 
-#include "shell/screen.hpp"
+#include "screen/screen.hpp"
 
 #include <initializer_list>
 
 namespace scenes {
 
-using namespace shell;
+using namespace screen;
 
 class frmend final : public Screen {
 public:

@@ -1,11 +1,11 @@
 // The tutorial: a walking practice pig teaches the two mouse buttons, then LEAVE opens World 1.
 #pragma once
 
-#include "shell/screen.hpp"
+#include "screen/screen.hpp"
 
 namespace scenes {
 
-using namespace shell;
+using namespace screen;
 
 class frmlearn final : public Screen {
 public:

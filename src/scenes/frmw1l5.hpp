@@ -2,13 +2,13 @@
 // shoot out the lights and steal them; then World 2 begins.
 #pragma once
 
-#include "shell/screen.hpp"
+#include "screen/screen.hpp"
 
 #include <initializer_list>
 
 namespace scenes {
 
-using namespace shell;
+using namespace screen;
 
 class frmw1l5 final : public Screen {
 public:

@@ -2,13 +2,13 @@
 // S-Grawn, which howls, shakes the screen and kills the pig; then World 3 begins.
 #pragma once
 
-#include "shell/screen.hpp"
+#include "screen/screen.hpp"
 
 #include <initializer_list>
 
 namespace scenes {
 
-using namespace shell;
+using namespace screen;
 
 class frmw2l5 final : public Screen {
 public:

@@ -2,11 +2,11 @@
 // explosion brings the barn down, and the boss fight begins. This screen counts in twips.
 #pragma once
 
-#include "shell/screen.hpp"
+#include "screen/screen.hpp"
 
 namespace scenes {
 
-using namespace shell;
+using namespace screen;
 
 class frmw3l3x final : public Screen {
 public:

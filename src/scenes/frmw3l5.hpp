@@ -2,11 +2,11 @@
 // and the farm animals vanish one by one before the box tells why.
 #pragma once
 
-#include "shell/screen.hpp"
+#include "screen/screen.hpp"
 
 namespace scenes {
 
-using namespace shell;
+using namespace screen;
 
 class frmw3l5 final : public Screen {
 public:

@@ -2,11 +2,11 @@
 // while the window rumbles; a box, and the Big Bad Grawn's fight begins.
 #pragma once
 
-#include "shell/screen.hpp"
+#include "screen/screen.hpp"
 
 namespace scenes {
 
-using namespace shell;
+using namespace screen;
 
 class frmw4l2x final : public Screen {
 public:

@@ -2,11 +2,11 @@
 // a year ago it walked into the forest, killed a Grawn and took the other three with it.
 #pragma once
 
-#include "shell/screen.hpp"
+#include "screen/screen.hpp"
 
 namespace scenes {
 
-using namespace shell;
+using namespace screen;
 
 class frmw4l3x final : public Screen {
 public:

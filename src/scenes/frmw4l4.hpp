@@ -2,11 +2,11 @@
 // and the last four animals drop free.
 #pragma once
 
-#include "shell/screen.hpp"
+#include "screen/screen.hpp"
 
 namespace scenes {
 
-using namespace shell;
+using namespace screen;
 
 class frmw4l4 final : public Screen {
 public:

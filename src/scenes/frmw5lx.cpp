@@ -3,7 +3,6 @@
 
 #include "art/farm_animals.hpp"
 #include "art/trophy.hpp"
-#include "shell/intro.hpp"
 
 #include <string>
 
@@ -36,7 +35,7 @@ frmw5lx::frmw5lx(Runtime& runtime)
 
 void frmw5lx::Form_Load()
 {
-    auto const& counters = title_screen();
+    auto const counters = progress();
     int const bonus = counters.bonusbags.interval();
     lblbonus.set_caption(std::to_string(bonus));
     lbltime.set_caption(std::to_string(counters.bigtime.interval()));

@@ -2,11 +2,11 @@
 // the secret level or the credits.
 #pragma once
 
-#include "shell/screen.hpp"
+#include "screen/screen.hpp"
 
 namespace scenes {
 
-using namespace shell;
+using namespace screen;
 
 class frmw5lx final : public Screen {
 public:

@@ -2,9 +2,12 @@
 // the progress counters for the whole run, hidden once the game has started.
 #pragma once
 
-#include "shell/screen.hpp"
+#include "screen/screen.hpp"
 
 namespace shell {
+
+using namespace platform;
+using screen::Screen;
 
 class intro final : public Screen {
 public:

@@ -1,7 +1,7 @@
 // Building the headless game for script tests.
 #include "support/game_run.hpp"
 
-#include "shell/screen.hpp"
+#include "screen/screen.hpp"
 #include "shell/screens.hpp"
 
 namespace testing_support {
@@ -30,7 +30,7 @@ platform::HeadlessGame game(std::map<std::string, ScreenMaker> stand_ins)
 ScreenMaker stand_in(std::string name)
 {
     return [name](platform::Runtime& runtime) {
-        return std::make_unique<shell::Screen>(runtime, name, platform::FormStyle { .caption = "Grawn 2", .width = 400, .height = 300 });
+        return std::make_unique<screen::Screen>(runtime, name, platform::FormStyle { .caption = "Grawn 2", .width = 400, .height = 300 });
     };
 }
 

@@ -4,7 +4,6 @@
 
 #include "art/effects.hpp"
 #include "art/farm_animals.hpp"
-#include "shell/intro.hpp"
 
 #include <algorithm>
 
@@ -114,8 +113,7 @@ void frmw1l4::win()
     m_outcome = Outcome::won;
     timepig.disable();
     MsgBox("Congrats!  You beat the level!");
-    auto& bonusbags = title_screen().bonusbags;
-    bonusbags.set_interval(bonusbags.interval() + 1);
+    count_bonus();
     move_on();
 }
 

@@ -2,13 +2,13 @@
 // row of flames and the player saves each one with the right button before they reach it.
 #pragma once
 
-#include "shell/screen.hpp"
+#include "screen/screen.hpp"
 
 #include <array>
 
 namespace levels {
 
-using namespace shell;
+using namespace screen;
 
 class frmw1l4 final : public Screen {
 public:

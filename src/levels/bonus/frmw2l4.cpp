@@ -4,7 +4,6 @@
 
 #include "art/farm_animals.hpp"
 #include "art/vehicles.hpp"
-#include "shell/intro.hpp"
 
 #include <string>
 
@@ -156,8 +155,7 @@ void frmw2l4::win()
     StopMusic("\\W2L4.mid");
     PlaySound("\\way2rok.wav");
     MsgBox("Congrats you beat the level!");
-    auto& bonusbags = title_screen().bonusbags;
-    bonusbags.set_interval(bonusbags.interval() + 1);
+    count_bonus();
     Pause(1);
     move_on();
 }

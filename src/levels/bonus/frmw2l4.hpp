@@ -2,13 +2,13 @@
 // with the arrow keys across six lanes of traffic before an 80-second countdown runs out.
 #pragma once
 
-#include "shell/screen.hpp"
+#include "screen/screen.hpp"
 
 #include <array>
 
 namespace levels {
 
-using namespace shell;
+using namespace screen;
 
 class frmw2l4 final : public Screen {
 public:

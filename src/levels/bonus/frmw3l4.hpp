@@ -2,11 +2,11 @@
 // combinations, the arrows steer, and too much speed makes the pig crash.
 #pragma once
 
-#include "shell/screen.hpp"
+#include "screen/screen.hpp"
 
 namespace levels {
 
-using namespace shell;
+using namespace screen;
 
 class frmw3l4 final : public Screen {
 public:

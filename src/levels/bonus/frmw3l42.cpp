@@ -5,7 +5,6 @@
 #include "art/farm_animals.hpp"
 #include "art/grawn.hpp"
 #include "art/regatta.hpp"
-#include "shell/intro.hpp"
 
 #include <array>
 
@@ -119,8 +118,7 @@ void frmw3l42::win()
         return;
     m_race = Race::won;
     MsgBox("You Win!");
-    auto& bonusbags = title_screen().bonusbags;
-    bonusbags.set_interval(bonusbags.interval() + 1);
+    count_bonus();
     timegrawn.disable();
     StopMusic("\\W3L42.mid");
     MsgBox("Congratulations!  You won!  And you beat the world!  Your code for beating World is 'crushtheherds'!", MsgIcon::information,

@@ -2,11 +2,11 @@
 // across the water by clicking a button, against a Grawn's boat that sails on its own.
 #pragma once
 
-#include "shell/screen.hpp"
+#include "screen/screen.hpp"
 
 namespace levels {
 
-using namespace shell;
+using namespace screen;
 
 class frmw3l42 final : public Screen {
 public:

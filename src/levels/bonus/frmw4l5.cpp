@@ -4,7 +4,6 @@
 #include "art/crane.hpp"
 #include "art/farm_animals.hpp"
 #include "art/grawn.hpp"
-#include "shell/intro.hpp"
 
 #include <string>
 
@@ -125,8 +124,7 @@ void frmw4l5::imgclick_Click()
     StopMusic("\\W4L5x.mid");
     timecount.disable();
     MsgBox("You Won!  The smart sheep has been saved!", MsgIcon::information, "You Won!");
-    auto& counter = title_screen().bonusbags;
-    counter.set_interval(counter.interval() + 1);
+    count_bonus();
     move_on();
 }
 

@@ -2,11 +2,11 @@
 // it on the smart sheep with the space bar, and lift it out with 35 clicks in 10 seconds.
 #pragma once
 
-#include "shell/screen.hpp"
+#include "screen/screen.hpp"
 
 namespace levels {
 
-using namespace shell;
+using namespace screen;
 
 class frmw4l5 final : public Screen {
 public:

@@ -3,14 +3,14 @@
 // ends the game.
 #pragma once
 
-#include "shell/screen.hpp"
+#include "screen/screen.hpp"
 
 #include <span>
 #include <string_view>
 
 namespace levels {
 
-using namespace shell;
+using namespace screen;
 
 class frmw5l1 final : public Screen {
 public:

@@ -2,13 +2,13 @@
 // screen shake each shot sets off.
 #pragma once
 
-#include "shell/screen.hpp"
+#include "screen/screen.hpp"
 
 #include <initializer_list>
 
 namespace levels {
 
-using namespace shell;
+using namespace screen;
 
 // A level's own health controls: the counter timer whose Interval is the health, the label that
 // shows it, and the timer that shakes the screen after a shot.

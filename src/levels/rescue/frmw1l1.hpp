@@ -2,11 +2,11 @@
 // flames unless the player saves it; a sheep blinks on a ledge.
 #pragma once
 
-#include "shell/screen.hpp"
+#include "screen/screen.hpp"
 
 namespace levels {
 
-using namespace shell;
+using namespace screen;
 
 class frmw1l1 final : public Screen {
 public:

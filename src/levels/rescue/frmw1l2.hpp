@@ -2,11 +2,11 @@
 // one Grawn loops, one paces, one blinks and holds the cow's claw.
 #pragma once
 
-#include "shell/screen.hpp"
+#include "screen/screen.hpp"
 
 namespace levels {
 
-using namespace shell;
+using namespace screen;
 
 class frmw1l2 final : public Screen {
 public:

@@ -2,11 +2,11 @@
 // right edge, vanishes and drops a pig, a sheep and a cow; thirty hits wreck it.
 #pragma once
 
-#include "shell/screen.hpp"
+#include "screen/screen.hpp"
 
 namespace levels {
 
-using namespace shell;
+using namespace screen;
 
 class frmw1l3 final : public Screen {
 public:

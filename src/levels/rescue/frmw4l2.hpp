@@ -3,11 +3,11 @@
 // short countdown in which fifteen hits abort its cannon. Four aborted shots destroy it.
 #pragma once
 
-#include "shell/screen.hpp"
+#include "screen/screen.hpp"
 
 namespace levels {
 
-using namespace shell;
+using namespace screen;
 
 class frmw4l2 final : public Screen {
 public:

@@ -3,13 +3,13 @@
 // and at last stands for a ten-second countdown.
 #pragma once
 
-#include "shell/screen.hpp"
+#include "screen/screen.hpp"
 
 #include <array>
 
 namespace levels {
 
-using namespace shell;
+using namespace screen;
 
 class frmw4l3 final : public Screen {
     // One fire of the four, with its second-phase timer and step, and the loss it brings.

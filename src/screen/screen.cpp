@@ -1,11 +1,9 @@
 // Sound calls, boxes and the level frame shared by every screen.
-#include "shell/screen.hpp"
-
-#include "shell/intro.hpp"
+#include "screen/screen.hpp"
 
 #include <iostream>
 
-namespace shell {
+namespace screen {
 
 Screen::Screen(Runtime& runtime, std::string name, FormStyle style)
     : Form(runtime, std::move(name), std::move(style))
@@ -88,10 +86,17 @@ void Screen::show_screen(std::string_view name)
     runtime().show_form(name);
 }
 
-intro& Screen::title_screen() const
+Progress Screen::progress() const
 {
-    auto* form = runtime().find_form("intro");
-    return *static_cast<intro*>(form);
+    Form* title = runtime().find_form("intro");
+    auto counter = [&](char const* name) -> Timer& { return *static_cast<Timer*>(title->find_control(name)); };
+    return { counter("bonusbags"), counter("bigtime") };
+}
+
+void Screen::count_bonus()
+{
+    Timer& bonusbags = progress().bonusbags;
+    bonusbags.set_interval(bonusbags.interval() + 1);
 }
 
 }

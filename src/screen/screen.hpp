@@ -11,11 +11,16 @@
 #include <string>
 #include <string_view>
 
-namespace shell {
+namespace screen {
 
 using namespace platform;
 
-class intro;
+// The counters that travel from screen to screen. They live on the title screen, which stays
+// loaded, hidden, for the whole run.
+struct Progress {
+    Timer& bonusbags; // bonus games won; 20 and more marks a cheated run
+    Timer& bigtime; // seconds of play
+};
 
 class Screen : public Form {
 public:
@@ -66,8 +71,10 @@ protected:
     // Shows another screen of the chain; one the game does not have ends the run with a message.
     void show_screen(std::string_view name);
 
-    // The title screen, which keeps the progress counters for the whole run.
-    intro& title_screen() const;
+    // The progress counters, kept on the title screen `intro`.
+    Progress progress() const;
+    // A bonus game won: one more on the bonus counter.
+    void count_bonus();
 
 private:
     bool m_game_over_started = false;
