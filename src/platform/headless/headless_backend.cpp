@@ -11,9 +11,14 @@
 
 namespace platform {
 
-HeadlessBackend::HeadlessBackend(VirtualClock& clock, Script script)
+HeadlessBackend::HeadlessBackend(VirtualClock& clock, std::unique_ptr<CommandSource> commands)
     : m_clock(clock)
-    , m_script(std::move(script))
+    , m_commands(std::move(commands))
+{
+}
+
+HeadlessBackend::HeadlessBackend(VirtualClock& clock, Script script)
+    : HeadlessBackend(clock, std::make_unique<ScriptSource>(std::move(script)))
 {
 }
 
@@ -32,9 +37,10 @@ void HeadlessBackend::wait(Runtime& runtime, std::optional<Micros> deadline)
     if (m_wait_until && *m_wait_until <= now)
         m_wait_until.reset();
     if (!m_wait_until) {
-        if (m_next >= m_script.commands.size())
+        auto const command = m_commands->next(runtime);
+        if (!command)
             runtime.end_program(ProgramEnd::Reason::script_end);
-        execute(runtime, m_script.commands[m_next++]);
+        execute(runtime, *command);
         return;
     }
     Micros target = *m_wait_until;

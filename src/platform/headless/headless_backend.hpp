@@ -3,9 +3,11 @@
 
 #include "platform/backend.hpp"
 #include "platform/clock.hpp"
+#include "platform/headless/command_source.hpp"
 #include "platform/headless/script.hpp"
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -18,6 +20,7 @@ using ScreenshotFn = std::function<std::string(Form& form, std::string const& pa
 
 class HeadlessBackend final : public Backend {
 public:
+    HeadlessBackend(VirtualClock& clock, std::unique_ptr<CommandSource> commands);
     HeadlessBackend(VirtualClock& clock, Script script);
 
     void set_screenshot(ScreenshotFn screenshot) { m_screenshot = std::move(screenshot); }
@@ -39,8 +42,7 @@ private:
     void print(Runtime& runtime, ScriptCommand const& command) const;
 
     VirtualClock& m_clock;
-    Script m_script;
-    std::size_t m_next = 0;
+    std::unique_ptr<CommandSource> m_commands;
     std::optional<Micros> m_wait_until;
     ScreenshotFn m_screenshot;
 };

@@ -13,9 +13,14 @@ namespace platform {
 
 int run_script(Script script, HeadlessGame const& game, std::ostream& out, std::ostream& err)
 {
-    std::string const file = script.file;
+    return run_commands(std::make_unique<ScriptSource>(std::move(script)), game, out, err);
+}
+
+int run_commands(std::unique_ptr<CommandSource> commands, HeadlessGame const& game, std::ostream& out, std::ostream& err)
+{
+    std::string const file = commands->name();
     VirtualClock clock(game.start_time_of_day);
-    HeadlessBackend backend(clock, std::move(script));
+    HeadlessBackend backend(clock, std::move(commands));
     backend.set_screenshot(game.screenshot);
     Runtime runtime(clock, backend);
     runtime.set_transcript(&out);

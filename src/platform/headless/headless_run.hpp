@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <iosfwd>
+#include <memory>
 #include <string>
 
 namespace platform {
@@ -26,6 +27,8 @@ struct HeadlessGame {
 // Plays `script`, writing the transcript to `out`. Returns 0 when the program ends or the script
 // runs out, 2 after writing "FILE:LINE: message" to `err` for a script error.
 int run_script(Script script, HeadlessGame const& game, std::ostream& out, std::ostream& err);
+// The same with commands from any source, a player that watches the game for one.
+int run_commands(std::unique_ptr<CommandSource> commands, HeadlessGame const& game, std::ostream& out, std::ostream& err);
 
 // Reads and plays the script at `path` ("-" for standard input).
 int run_script_file(std::string const& path, HeadlessGame const& game, std::ostream& out, std::ostream& err);
