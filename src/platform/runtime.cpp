@@ -256,6 +256,13 @@ void Runtime::dispatch_mouse(InputEvent const& event)
         target->on_mouse_up({ event.button, event.shift, event.x - target->left(), event.y - target->top() });
     if (target != hit || press.control != target)
         return;
+    // A command button has no double click: every click of a quick pair is a click.
+    if (target->kind() == ControlKind::button) {
+        m_last_click = {};
+        if (target->on_click)
+            target->on_click();
+        return;
+    }
     Micros const now = m_clock.now();
     if (m_last_click.control == target && now - m_last_click.time <= double_click_time) {
         m_last_click = {};

@@ -142,7 +142,8 @@ private:
     bool m_ending = false;
 };
 
-// The double-click time: a second click on the same control within it is a double click.
+// The double-click time: a second click on the same picture or label within it is a double click
+// (command buttons take every click as a click).
 inline constexpr Micros double_click_time = 500'000;
 
 // Quotes a string for the transcript: `"` and `\` escaped with a backslash, newlines as \n.
