@@ -4,9 +4,10 @@
 GRAWN2_PACKAGES=(
   build-essential cmake pkg-config
   libsdl2-dev libsdl2-ttf-dev libsdl2-image-dev libcairo2-dev libfluidsynth-dev libfontconfig-dev
+  libx11-dev libxtst-dev
   libgtest-dev libgmock-dev
   timgm6mb-soundfont fonts-liberation fonts-dejavu-core fonts-comic-neue
-  espeak-ng xvfb xauth
+  espeak-ng xvfb xauth openbox xdotool x11-utils
 )
 
 grawn2_install_packages() {

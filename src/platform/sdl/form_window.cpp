@@ -3,6 +3,7 @@
 #include "platform/sdl/form_window.hpp"
 
 #include "platform/form.hpp"
+#include "platform/sdl/x11_desktop.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -30,7 +31,7 @@ bool FormWindow::attach_surface()
     SDL_Surface* surface = SDL_GetWindowSurface(m_window.get());
     if (!surface)
         return false;
-    if (surface == m_surface && m_renderer)
+    if (surface == m_surface && m_renderer && surface->w == m_surface_size.x && surface->h == m_surface_size.y)
         return true;
     // A new surface (after a change of size) needs a renderer of its own, and its textures.
     m_painter.reset();
@@ -40,6 +41,7 @@ bool FormWindow::attach_surface()
         return false;
     }
     m_surface = surface;
+    m_surface_size = { surface->w, surface->h };
     m_painter = std::make_unique<FormPainter>(m_renderer.get(), m_fonts);
     m_drawn.reset();
     return true;
@@ -67,13 +69,38 @@ void FormWindow::invalidate_all()
     m_dirty = true;
 }
 
+void FormWindow::resized()
+{
+    // SDL makes a new window surface after a change of size; what was made for the old one goes.
+    m_painter.reset();
+    m_renderer.reset();
+    m_surface = nullptr;
+    invalidate_all();
+}
+
 void FormWindow::set_mode(ScreenMode mode)
 {
     if (mode == m_mode)
         return;
     m_mode = mode;
-    SDL_SetWindowFullscreen(m_window.get(), mode == ScreenMode::fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
-    invalidate_all();
+    SDL_Window* window = m_window.get();
+    if (x11::window_manager_running(window)) {
+        SDL_SetWindowFullscreen(window, mode == ScreenMode::fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+    } else if (mode == ScreenMode::fullscreen) {
+        SDL_Rect frame {};
+        SDL_GetWindowPosition(window, &frame.x, &frame.y);
+        SDL_GetWindowSize(window, &frame.w, &frame.h);
+        m_windowed_frame = frame;
+        SDL_Rect display {};
+        SDL_GetDisplayBounds(std::max(0, SDL_GetWindowDisplayIndex(window)), &display);
+        SDL_SetWindowPosition(window, display.x, display.y);
+        SDL_SetWindowSize(window, display.w, display.h);
+    } else if (m_windowed_frame) {
+        SDL_SetWindowSize(window, m_windowed_frame->w, m_windowed_frame->h);
+        SDL_SetWindowPosition(window, m_windowed_frame->x, m_windowed_frame->y);
+        m_windowed_frame.reset();
+    }
+    resized();
 }
 
 void FormWindow::move_to(SDL_Point position)

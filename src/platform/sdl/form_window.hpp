@@ -51,6 +51,8 @@ public:
     void invalidate() { m_dirty = true; }
     // The window lost its picture or changed size: draw and send all of it.
     void invalidate_all();
+    // The window's size changed: its surface and what draws into it are made anew.
+    void resized();
     bool needs_redraw() const { return m_dirty; }
     void draw(Control const* pressed);
 
@@ -69,11 +71,16 @@ private:
     // Drawing goes straight into the window's own surface, so that only the parts that changed
     // need to be sent to the display.
     SDL_Surface* m_surface = nullptr;
+    // A new surface can land where the old one was freed, so its size tells them apart too.
+    SDL_Point m_surface_size {};
     RendererPtr m_renderer;
     std::unique_ptr<FormPainter> m_painter;
     std::optional<DrawnForm> m_drawn; // what the window shows now; nothing when unknown
     ScreenMode m_mode = ScreenMode::windowed;
     SDL_Point m_offset {};
+    // Without a window manager nobody answers a request for fullscreen: the window itself is
+    // moved and sized to cover the display, and put back from here afterwards.
+    std::optional<SDL_Rect> m_windowed_frame;
     std::string m_title;
     bool m_dirty = true;
 };

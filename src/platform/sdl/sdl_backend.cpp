@@ -6,6 +6,7 @@
 #include "platform/form.hpp"
 #include "platform/runtime.hpp"
 #include "platform/sdl/key_map.hpp"
+#include "platform/sdl/x11_desktop.hpp"
 
 #include <algorithm>
 #include <climits>
@@ -272,14 +273,11 @@ void SdlBackend::wait(Runtime& runtime, std::optional<Micros> deadline)
         if (deadline && now >= *deadline)
             return;
         auto const wake = next_wake(deadline);
-        bool got = false;
-        if (!wake) {
-            got = SDL_WaitEvent(&event) != 0;
-        } else {
-            // Rounded up, so that the wait never ends just short of the deadline and spins.
-            Micros const millis = std::clamp<Micros>((*wake - now + 999) / 1000, 0, INT_MAX);
-            got = SDL_WaitEventTimeout(&event, static_cast<int>(millis)) != 0;
-        }
+        // Rounded up, so that the wait never ends just short of the deadline and spins.
+        int const millis = wake ? static_cast<int>(std::clamp<Micros>((*wake - now + 999) / 1000, 0, INT_MAX)) : -1;
+        if (x11::wait_for_input(any_window(), millis))
+            continue;
+        bool const got = millis < 0 ? SDL_WaitEvent(&event) != 0 : SDL_WaitEventTimeout(&event, millis) != 0;
         if (got) {
             handle(runtime, event);
             while (m_quit == Quit::no && SDL_PollEvent(&event))
@@ -287,6 +285,15 @@ void SdlBackend::wait(Runtime& runtime, std::optional<Micros> deadline)
             return;
         }
     }
+}
+
+SDL_Window* SdlBackend::any_window() const
+{
+    for (auto const& [form, window] : m_windows) {
+        if (window->opened())
+            return window->window();
+    }
+    return nullptr;
 }
 
 void SdlBackend::handle(Runtime& runtime, SDL_Event const& event)
@@ -387,8 +394,10 @@ void SdlBackend::handle_form_event(Runtime& runtime, FormWindow& window, SDL_Eve
             runtime.post(input);
             break;
         }
-        case SDL_WINDOWEVENT_EXPOSED:
         case SDL_WINDOWEVENT_SIZE_CHANGED:
+            window.resized();
+            break;
+        case SDL_WINDOWEVENT_EXPOSED:
         case SDL_WINDOWEVENT_RESTORED:
             window.invalidate_all();
             break;

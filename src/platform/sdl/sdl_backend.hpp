@@ -53,6 +53,8 @@ private:
     };
 
     FormWindow* window_by_id(Uint32 id) const;
+    // Any window of the game, for reaching the display connection; null before the first.
+    SDL_Window* any_window() const;
     DialogWindow* box_by_id(Uint32 id) const;
     SDL_Point desktop_position(Form const& form) const;
     void update_picture_offset(FormWindow& window) const;

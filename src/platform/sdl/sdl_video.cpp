@@ -1,6 +1,8 @@
 // Starting SDL's video: closing the last window must reach the game as a close, not a quit.
 #include "platform/sdl/sdl_video.hpp"
 
+#include "platform/sdl/x11_desktop.hpp"
+
 #include <SDL.h>
 
 #include <cstdlib>
@@ -25,6 +27,9 @@ SdlVideo::SdlVideo()
         m_error = "no display (neither DISPLAY nor WAYLAND_DISPLAY is set)";
         return;
     }
+    // An X error must never end the game: it is reported and play goes on. Installed first, so
+    // that SDL keeps it behind its own handler and puts it back when the video stops.
+    x11::install_error_handler();
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         m_error = SDL_GetError();
         if (m_error.empty())

@@ -1,0 +1,51 @@
+// What the game needs from an X11 desktop beyond SDL: X errors that never end the game, waiting
+// on the display connection, classic dialog windows, and synthetic input for played runs.
+#pragma once
+
+#include <SDL.h>
+
+#include <optional>
+
+namespace platform::sdl::x11 {
+
+// True when SDL's video runs on X11 and this build has the X11 libraries.
+bool active();
+
+// Replaces Xlib's default error handler, which ends the program, with one that prints each kind
+// of error once and goes on. Call before SDL's video starts.
+void install_error_handler();
+
+// Waits until the display connection has input or `timeout_ms` (-1: no limit) have passed.
+// False when there is no X11 connection to wait on: the caller waits through SDL instead.
+//
+// SDL's own waiting wakes itself by sending a message from a second connection to one of the
+// game's windows. That message can reach the server after the window was destroyed on the main
+// connection — a box just closed — and Xlib's default handler then ended the game with BadWindow
+// (X_SendEvent). Waiting here, and only polling SDL, means that message is never sent.
+bool wait_for_input(SDL_Window* any_window, int timeout_ms);
+
+// Whether a window manager runs on the display (it announces itself on the root window).
+bool window_manager_running(SDL_Window* any_window);
+
+// Makes a box a classic modal dialog before it is first shown: dialog window type, transient for
+// its owner, modal state, and only a close button in its frame (no minimise or maximise).
+void make_dialog(SDL_Window* box, SDL_Window* owner);
+
+// Asks the window manager to close the window as its close button does (WM_DELETE_WINDOW
+// directly when no window manager runs).
+void request_close(SDL_Window* window);
+
+// Synthetic input through the X server (the XTEST extension), exactly as a real mouse and
+// keyboard would send it; false when the extension is missing.
+bool fake_pointer(SDL_Window* any_window, int screen_x, int screen_y);
+bool fake_button(SDL_Window* any_window, int sdl_button, bool press);
+// A key by its X keysym.
+bool fake_key(SDL_Window* any_window, unsigned long keysym, bool press);
+// Whether the keysym can be typed with the current keyboard map, and whether it needs Shift.
+std::optional<bool> keysym_needs_shift(SDL_Window* any_window, unsigned long keysym);
+// Sends everything queued to the server and waits until it has been handled there.
+void flush(SDL_Window* any_window);
+// Gives the keyboard focus to a window (for keys a script sends to a form).
+void focus(SDL_Window* window);
+
+}
