@@ -223,7 +223,7 @@ void write_drums(const Arrangement& arrangement, Rng& rng, MidiPart& part)
                 }
                 continue;
             }
-            if (bar == 0 && section.kind != SectionKind::intro && section.kind != SectionKind::breakdown) {
+            if (bar == 0 && section.kind != SectionKind::breakdown) {
                 writer.hit(bar_start, 0, key::crash, 108);
             }
             const bool quiet = section.kind == SectionKind::intro || section.kind == SectionKind::breakdown;
