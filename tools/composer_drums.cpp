@@ -57,7 +57,7 @@ Groove groove_of(DrumStyle style)
                 Fill::toms};
     case DrumStyle::metal:
         return {{{kick, "x.x.x.x.x.x.x.x."}, {snare, "....X.......X..."}, {ride, "x...x...x...x..."}},
-                {{kick, "xxxxxxxxxxxxxxxx"}, {china, "x.......x......."}},
+                {{kick, ".x.x.x.x.x.x.x.x"}, {china, "x.......x......."}},
                 {{ride, "x...x...x...x..."}, {kick, "x.......x......."}},
                 Fill::toms};
     case DrumStyle::thrash:

@@ -19,6 +19,9 @@ constexpr double synth_gain = 0.5;
 // cap keeps a dense moment from costing more.
 constexpr int synth_rate = mix_rate / 2;
 constexpr int polyphony = 32;
+// Every note's release half as long as the soundfont has it (in timecents): the tails of pads
+// and strings under the reverb kept twice the voices sounding for what little is heard of them.
+constexpr float release_offset = -1200.0f;
 // Room for the largest block the audio device asks for, so rendering does not allocate.
 constexpr std::size_t reserved_frames = 8192;
 
@@ -62,6 +65,7 @@ std::unique_ptr<FluidSynth> FluidSynth::load(std::filesystem::path const& soundf
     std::unique_ptr<FluidSynth> loaded(new FluidSynth(settings, synth));
     if (fluid_synth_sfload(synth, soundfont.c_str(), 1) == FLUID_FAILED)
         return nullptr;
+    loaded->lighten();
     return loaded;
 }
 
@@ -141,9 +145,18 @@ void FluidSynth::send(unsigned char status, unsigned char data1, unsigned char d
     }
 }
 
+// Linear interpolation costs a fifth less than the default and is as clean at these rates.
+void FluidSynth::lighten()
+{
+    fluid_synth_set_interp_method(m_synth, -1, FLUID_INTERP_LINEAR);
+    for (int channel = 0; channel < fluid_synth_count_midi_channels(m_synth); ++channel)
+        fluid_synth_set_gen(m_synth, channel, GEN_VOLENVRELEASE, release_offset);
+}
+
 void FluidSynth::reset()
 {
     fluid_synth_system_reset(m_synth);
+    lighten();
     m_upsampler.clear();
     m_has_pending = false;
 }

@@ -38,6 +38,8 @@ public:
 
 private:
     FluidSynth(fluid_settings_t* settings, fluid_synth_t* synth);
+    // The settings that keep the synthesiser's cost down, again after every reset.
+    void lighten();
 
     fluid_settings_t* m_settings = nullptr;
     fluid_synth_t* m_synth = nullptr;
