@@ -5,6 +5,7 @@
 #include "arrangement.hpp"
 
 #include <algorithm>
+#include <cmath>
 
 namespace soundgen {
 
@@ -142,9 +143,11 @@ std::vector<TempoChange> tempo_map(const TuneStyle& style, const Arrangement& ar
     return tempi;
 }
 
-MidiPart make_part(const char* name, int channel, const Instrument& instrument, int reverb, int chorus)
+// Channel volume is heard on a curve of about 40 dB per tenfold, hence the fortieth.
+MidiPart make_part(const TuneStyle& style, const char* name, int channel, const Instrument& instrument, int reverb, int chorus)
 {
-    return MidiPart{name, channel, instrument.program, instrument.volume, instrument.pan, reverb, chorus, {}};
+    const int volume = std::clamp(static_cast<int>(std::lround(instrument.volume * std::pow(10.0, style.level_db / 40.0))), 1, 127);
+    return MidiPart{name, channel, instrument.program, volume, instrument.pan, reverb, chorus, {}};
 }
 
 }  // namespace
@@ -170,29 +173,29 @@ MidiSong compose(const TuneStyle& style)
     Rng bass_rng(style.seed * 4 + 2);
     Rng drum_rng(style.seed * 4 + 3);
 
-    MidiPart melody = make_part("Melody", 0, style.melody, reverb, 10);
+    MidiPart melody = make_part(style, "Melody", 0, style.melody, reverb, 10);
     write_melody(arrangement, melody_rng, melody);
     song.parts.push_back(std::move(melody));
 
-    MidiPart harmony = make_part("Harmony", 1, style.harmony, reverb, 30);
+    MidiPart harmony = make_part(style, "Harmony", 1, style.harmony, reverb, 30);
     write_harmony(arrangement, style.harmony, style.harmony_style,
                   {SectionKind::intro, SectionKind::verse, SectionKind::chorus, SectionKind::bridge, SectionKind::breakdown,
                    SectionKind::outro},
                   harmony_rng, harmony);
     song.parts.push_back(std::move(harmony));
 
-    MidiPart bass = make_part("Bass", 2, style.bass, reverb / 2, 0);
+    MidiPart bass = make_part(style, "Bass", 2, style.bass, reverb / 2, 0);
     write_bass(arrangement, bass_rng, bass);
     song.parts.push_back(std::move(bass));
 
     if (style.colour.program != k_no_program) {
-        MidiPart colour = make_part("Colour", 3, style.colour, reverb, 40);
+        MidiPart colour = make_part(style, "Colour", 3, style.colour, reverb, 40);
         write_harmony(arrangement, style.colour, style.colour_style,
                       {SectionKind::chorus, SectionKind::bridge, SectionKind::breakdown, SectionKind::outro}, harmony_rng, colour);
         song.parts.push_back(std::move(colour));
     }
 
-    MidiPart drums = make_part("Drums", k_drum_channel, Instrument{0, 0, 100, 64}, reverb / 2, 0);
+    MidiPart drums = make_part(style, "Drums", k_drum_channel, Instrument{0, 0, 100, 64}, reverb / 2, 0);
     write_drums(arrangement, drum_rng, drums);
     song.parts.push_back(std::move(drums));
     return song;

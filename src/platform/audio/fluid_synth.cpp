@@ -11,8 +11,9 @@ namespace platform {
 
 namespace {
 
-// Leaves headroom for the sound effect mixed on top of the tune.
-constexpr double synth_gain = 0.5;
+// Sets the tunes some 8 dB under the effects (whose level the generator fixes), so that a shot
+// or a call is always heard over the music.
+constexpr double synth_gain = 0.38;
 // The synthesiser's cost grows with its rate and its sounding voices. Half the mixer's rate
 // still holds everything a General MIDI soundfont's samples carry (a small one's are mostly
 // recorded at 22 to 32 kHz); the tunes never need more than about 24 voices at once, and the
