@@ -131,7 +131,7 @@ TEST_F(SoundfontSearch, FoldersFollowTheDesktopDataDirectories)
     EXPECT_EQ(set[5], "/b/soundfonts");
 }
 
-TEST_F(SoundfontSearch, TheFirstFolderWithASoundfontWinsAndKnownNamesComeFirst)
+TEST_F(SoundfontSearch, TheFirstFolderWithASmallSoundfontWinsAndKnownNamesComeFirst)
 {
     auto const base = m_folder.path().string();
     m_variables = {{"XDG_DATA_HOME", base + "/home"},
@@ -148,6 +148,18 @@ TEST_F(SoundfontSearch, TheFirstFolderWithASoundfontWinsAndKnownNamesComeFirst)
     EXPECT_EQ(platform::find_soundfont(environment()), known);
     auto const home = put("home/sounds/sf2/mine.sf2");
     EXPECT_EQ(platform::find_soundfont(environment()), home);
+
+    // A large soundfont, however early, gives way to a small one found later: the desktop's
+    // default may be a 148 MB one that costs more memory than the whole game.
+    std::filesystem::resize_file(home, std::uintmax_t{148} << 20);
+    std::filesystem::resize_file(known, std::uintmax_t{40} << 20);
+    EXPECT_EQ(platform::find_soundfont(environment()), alpha);
+    for (auto const& small : {alpha, any_first})
+        std::filesystem::resize_file(small, std::uintmax_t{33} << 20);
+    auto const tiny = m_folder.path() / "second/sounds/sf2/TimGM6mb.sf2";
+    EXPECT_EQ(platform::find_soundfont(environment()), tiny);
+    std::filesystem::resize_file(tiny, std::uintmax_t{100} << 20);
+    EXPECT_EQ(platform::find_soundfont(environment()), home) << "with only large ones, the first";
 }
 
 }

@@ -1,14 +1,18 @@
 // The mixer rendered offline: the tune rules on a real synthesiser, and the sound-effect voice.
 #include "platform/audio/alert_chime.hpp"
+#include "platform/audio/fluid_synth.hpp"
 #include "platform/audio/media_control.hpp"
 #include "platform/audio/mixer.hpp"
 #include "platform/audio/soundfont_finder.hpp"
+#include "platform/audio/upsampler.hpp"
 #include "support/audio_files.hpp"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
+#include <numbers>
 
 namespace {
 
@@ -276,19 +280,120 @@ TEST_F(MixerTest, SixteenBitOutputFollowsTheFloatMix)
     EXPECT_GT(std::abs(loudest), 10000);
 }
 
-// The game's own files, when the build has made them: the title tune under a gunshot.
-TEST_F(MixerTest, TheGamesOwnTuneAndGunshotPlay)
+// RMS in dB of both channels together.
+double loudness_db(std::span<float const> stereo)
 {
-    std::string const folder = GRAWN2_PROGRAM_DIR;
+    double sum = 0;
+    for (std::size_t i = 0; i + 1 < stereo.size(); i += 2) {
+        double const mono = 0.5 * (stereo[i] + stereo[i + 1]);
+        sum += mono * mono;
+    }
+    return 10 * std::log10(std::max(sum / static_cast<double>(stereo.size() / 2), 1e-18));
+}
+
+// The game's own files, when the build has made them: every tune plays, some 8 dB under the
+// effects (each over what is heard of it before the game's longest cut, half a second), so that
+// a shot or a call always rises above the music without the music fading away.
+TEST_F(MixerTest, TheGamesTunesPlayASetAmountUnderItsEffects)
+{
+    std::filesystem::path const folder = GRAWN2_PROGRAM_DIR;
     std::error_code error;
-    if (!std::filesystem::is_regular_file(folder + "/INTRO.mid", error)
-        || !std::filesystem::is_regular_file(folder + "/gundead.wav", error))
+    if (!std::filesystem::is_regular_file(folder / "INTRO.mid", error) || !std::filesystem::is_regular_file(folder / "gundead.wav", error))
         GTEST_SKIP() << "the game's sound files are not built";
     REQUIRE_SOUNDFONT();
-    m_control.send_command("play " + folder + "\\INTRO.mid");
-    EXPECT_GT(m_control.play_wav(folder + "\\gundead.wav").microseconds, 100'000);
-    EXPECT_GT(peak(render(2 * second)), 0.3f);
-    EXPECT_EQ(playing(), "INTRO.mid");
+    std::vector<std::pair<std::string, double>> effects, tunes;
+    for (auto const& entry : std::filesystem::directory_iterator(folder)) {
+        auto const name = entry.path().filename().string();
+        if (entry.path().extension() == ".wav") {
+            m_control.play_wav(folder.string() + "\\" + name);
+            effects.emplace_back(name, loudness_db(render(second / 2)));
+            m_mixer.stop_all();
+        } else if (entry.path().extension() == ".mid") {
+            m_control.send_command("play " + folder.string() + "\\" + name);
+            // The shortest tune, a memory in the flashback, lasts four seconds.
+            tunes.emplace_back(name, loudness_db(render(7 * second / 2)));
+            EXPECT_EQ(playing(), name);
+        }
+    }
+    ASSERT_EQ(effects.size(), 22u);
+    ASSERT_EQ(tunes.size(), 30u);
+    double effect_level = 0;
+    for (auto const& [name, level] : effects)
+        effect_level += level / static_cast<double>(effects.size());
+    for (auto const& [name, level] : effects)
+        EXPECT_NEAR(level, effect_level, 2.0) << name;
+    for (auto const& [name, level] : tunes)
+        EXPECT_NEAR(effect_level - level, 8.0, 3.0) << name << " at " << level << " dB under effects at " << effect_level << " dB";
+}
+
+// Sounds replaced one after another, even two posted within one block, fade out: the mix never
+// jumps by more than the sounds themselves move.
+TEST_F(MixerTest, ReplacedSoundsFadeWithoutAJump)
+{
+    auto const low_hum = wav_file(48000, 1, 16, sine_tone(48000, 60.0, 2.0));
+    m_folder.write("hum.wav", low_hum);
+    m_control.play_wav(m_folder.game_path("hum.wav"));
+    // A quarter of the hum's period past a whole number of them: it is at its crest.
+    auto mix = render(second / 10 + 200);
+    m_control.play_wav(m_folder.game_path("hum.wav"));
+    m_control.play_wav(m_folder.game_path("hum.wav"));
+    auto const after = render(second / 10);
+    mix.insert(mix.end(), after.begin(), after.end());
+    float steepest = 0;
+    for (std::size_t i = 2; i < mix.size(); ++i)
+        steepest = std::max(steepest, std::abs(mix[i] - mix[i - 2]));
+    // A 60 Hz sine at full scale moves by 0.008 a frame; a cut at its crest would jump by 0.8.
+    EXPECT_LT(steepest, 0.03f);
+}
+
+// The synthesiser runs at half the mixer's rate: what it renders comes up to the full rate with
+// its pitch and level, without images of itself above the half rate's band.
+TEST(Upsampler, DoublesTheRateKeepingPitchAndLevel)
+{
+    platform::Upsampler upsampler;
+    std::vector<float> out;
+    for (int i = 0; i < 24000; ++i) {
+        float const sample = static_cast<float>(0.5 * std::sin(2 * std::numbers::pi * 1000.0 * i / 24000.0));
+        float frames[4];
+        upsampler.push(sample, -sample, frames);
+        out.insert(out.end(), frames, frames + 4);
+    }
+    // Correlate the left channel with 1 kHz and with its image at 23 kHz.
+    auto const strength = [&](double frequency) {
+        double re = 0, im = 0;
+        std::size_t const from = 4800;
+        for (std::size_t frame = from; frame < out.size() / 2; ++frame) {
+            double const phase = 2 * std::numbers::pi * frequency * static_cast<double>(frame) / 48000.0;
+            re += out[2 * frame] * std::cos(phase);
+            im += out[2 * frame] * std::sin(phase);
+        }
+        return 2 * std::hypot(re, im) / static_cast<double>(out.size() / 2 - from);
+    };
+    EXPECT_NEAR(strength(1000.0), 0.5, 0.01);
+    EXPECT_LT(strength(23000.0), 0.005) << "the image above the band";
+    EXPECT_FLOAT_EQ(out[2 * 30001], -out[2 * 30001 + 1]);
+}
+
+TEST(FluidSynthRendering, AnyBlockSizesGiveTheSameSound)
+{
+    auto const soundfont = test_soundfont();
+    if (!soundfont)
+        GTEST_SKIP() << "no General MIDI soundfont installed";
+    auto whole = platform::FluidSynth::load(*soundfont);
+    auto pieces = platform::FluidSynth::load(*soundfont);
+    ASSERT_TRUE(whole && pieces);
+    for (auto* synth : {whole.get(), pieces.get()})
+        synth->send(0x90, 69, 100);
+    std::size_t const frames = 12000;
+    std::vector<float> one(frames * 2), many(frames * 2);
+    whole->render(one.data(), static_cast<int>(frames));
+    // Odd and even pieces, so that half-rate frames are split across calls.
+    for (std::size_t done = 0, piece = 1; done < frames; done += piece, piece = piece % 7 + 2) {
+        piece = std::min(piece, frames - done);
+        pieces->render(many.data() + done * 2, static_cast<int>(piece));
+    }
+    EXPECT_GT(peak(one), 0.01f);
+    EXPECT_EQ(one, many);
 }
 
 }

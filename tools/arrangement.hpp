@@ -37,6 +37,13 @@ struct Arrangement {
     std::vector<Section> sections;
 };
 
+// Tunes asked for shorter than this play under a scene that moves on at a known time: they are
+// cut to fit it, and end on a single closing bar.
+constexpr double k_scene_tune_seconds = 40.0;
+
+// A section of `bars` bars from `tick`, with the chords of its kind.
+Section section_at(const Arrangement& arrangement, SectionKind kind, int bars, std::uint32_t tick);
+
 // The scale of a part in a section, with its tonic in the part's octave.
 Scale part_scale(const TuneStyle& style, const Instrument& instrument, const Section& section);
 // Where a sixteenth step of a bar falls, with swing applied to the off-beat eighths.

@@ -5,6 +5,7 @@
 #include "arrangement.hpp"
 
 #include <algorithm>
+#include <cmath>
 
 namespace soundgen {
 
@@ -33,9 +34,10 @@ const std::vector<int>& progression_of(const TuneStyle& style, SectionKind kind)
 {
     static const std::vector<int> tonic_only = {0};
     switch (kind) {
-    case SectionKind::intro:
     case SectionKind::verse:
         return style.verse;
+    // The intro states the hook: the chorus's opening bars, on the chorus's chords.
+    case SectionKind::intro:
     case SectionKind::chorus:
         return style.chorus;
     case SectionKind::bridge:
@@ -47,7 +49,9 @@ const std::vector<int>& progression_of(const TuneStyle& style, SectionKind kind)
     return tonic_only;
 }
 
-void add_section(Arrangement& arrangement, SectionKind kind, int bars, std::uint32_t& tick)
+}  // namespace
+
+Section section_at(const Arrangement& arrangement, SectionKind kind, int bars, std::uint32_t tick)
 {
     const TuneStyle& style = *arrangement.style;
     Section section{kind, tick, bars, 0, {}};
@@ -58,12 +62,21 @@ void add_section(Arrangement& arrangement, SectionKind kind, int bars, std::uint
         section.chords.push_back(ChordSlot{tick + static_cast<std::uint32_t>(slot) * slot_length, slot_length,
                                            progression[static_cast<std::size_t>(slot) % progression.size()]});
     }
-    arrangement.sections.push_back(section);
+    return section;
+}
+
+namespace {
+
+void add_section(Arrangement& arrangement, SectionKind kind, int bars, std::uint32_t& tick)
+{
+    arrangement.sections.push_back(section_at(arrangement, kind, bars, tick));
     tick += arrangement.ticks_per_bar * static_cast<std::uint32_t>(bars);
 }
 
-// Verses and choruses take turns, with a bridge and a quiet breakdown before the last choruses;
-// the tune grows a section at a time until it is long enough, then ends on the tonic.
+// A level's tune grows a section at a time until it is long enough: verses and choruses take
+// turns, with a bridge and a quiet breakdown before the last choruses. A scene's tune is cut to
+// the scene's length: the same turns, the last section shortened so that the closing bar lands
+// as the scene moves on.
 Arrangement plan(const TuneStyle& style)
 {
     Arrangement arrangement;
@@ -73,24 +86,43 @@ Arrangement plan(const TuneStyle& style)
     const double seconds_per_bar = style.beats_per_bar * 60.0 / style.beats_per_minute;
     static constexpr SectionKind cycle[] = {SectionKind::verse,  SectionKind::chorus,    SectionKind::verse, SectionKind::chorus,
                                             SectionKind::bridge, SectionKind::breakdown, SectionKind::chorus};
+    const bool fits_a_scene = style.seconds < k_scene_tune_seconds;
+    const int outro_bars = fits_a_scene ? 1 : 2;
     std::uint32_t tick = 0;
-    int bars = seconds_per_bar > 2.5 ? 2 : 4;
-    add_section(arrangement, SectionKind::intro, bars, tick);
-    for (std::size_t i = 0; bars * seconds_per_bar < style.seconds; ++i) {
-        const SectionKind kind = cycle[i % std::size(cycle)];
-        const int length = kind == SectionKind::breakdown ? 4 : 8;
-        add_section(arrangement, kind, length, tick);
-        bars += length;
+    const int intro_bars = seconds_per_bar > 2.5 ? 2 : 4;
+    if (fits_a_scene) {
+        int budget = std::max(static_cast<int>(style.seconds / seconds_per_bar) - outro_bars, 1);
+        const int intro = std::min(intro_bars, budget);
+        add_section(arrangement, SectionKind::intro, intro, tick);
+        budget -= intro;
+        for (std::size_t i = 0; budget > 0; ++i) {
+            const SectionKind kind = cycle[i % std::size(cycle)];
+            const int length = std::min(kind == SectionKind::breakdown ? 4 : 8, budget);
+            add_section(arrangement, kind, length, tick);
+            budget -= length;
+        }
+    } else {
+        int bars = intro_bars;
+        add_section(arrangement, SectionKind::intro, bars, tick);
+        for (std::size_t i = 0; bars * seconds_per_bar < style.seconds; ++i) {
+            const SectionKind kind = cycle[i % std::size(cycle)];
+            const int length = kind == SectionKind::breakdown ? 4 : 8;
+            add_section(arrangement, kind, length, tick);
+            bars += length;
+        }
     }
-    add_section(arrangement, SectionKind::outro, 2, tick);
+    add_section(arrangement, SectionKind::outro, outro_bars, tick);
 
     if (style.key_lift == KeyLift::last_chorus) {
         auto last_chorus = std::find_if(arrangement.sections.rbegin(), arrangement.sections.rend(),
                                         [](const Section& s) { return s.kind == SectionKind::chorus; });
-        for (auto it = arrangement.sections.rbegin(); it != arrangement.sections.rend(); ++it) {
-            it->transpose = 2;
-            if (it == last_chorus) {
-                break;
+        // A tune too short for a chorus of its own after the hook keeps its key.
+        if (last_chorus != arrangement.sections.rend()) {
+            for (auto it = arrangement.sections.rbegin(); it != arrangement.sections.rend(); ++it) {
+                it->transpose = 2;
+                if (it == last_chorus) {
+                    break;
+                }
             }
         }
     }
@@ -111,9 +143,11 @@ std::vector<TempoChange> tempo_map(const TuneStyle& style, const Arrangement& ar
     return tempi;
 }
 
-MidiPart make_part(const char* name, int channel, const Instrument& instrument, int reverb, int chorus)
+// Channel volume is heard on a curve of about 40 dB per tenfold, hence the fortieth.
+MidiPart make_part(const TuneStyle& style, const char* name, int channel, const Instrument& instrument, int reverb, int chorus)
 {
-    return MidiPart{name, channel, instrument.program, instrument.volume, instrument.pan, reverb, chorus, {}};
+    const int volume = std::clamp(static_cast<int>(std::lround(instrument.volume * std::pow(10.0, style.level_db / 40.0))), 1, 127);
+    return MidiPart{name, channel, instrument.program, volume, instrument.pan, reverb, chorus, {}};
 }
 
 }  // namespace
@@ -139,29 +173,29 @@ MidiSong compose(const TuneStyle& style)
     Rng bass_rng(style.seed * 4 + 2);
     Rng drum_rng(style.seed * 4 + 3);
 
-    MidiPart melody = make_part("Melody", 0, style.melody, reverb, 10);
+    MidiPart melody = make_part(style, "Melody", 0, style.melody, reverb, 10);
     write_melody(arrangement, melody_rng, melody);
     song.parts.push_back(std::move(melody));
 
-    MidiPart harmony = make_part("Harmony", 1, style.harmony, reverb, 30);
+    MidiPart harmony = make_part(style, "Harmony", 1, style.harmony, reverb, 30);
     write_harmony(arrangement, style.harmony, style.harmony_style,
                   {SectionKind::intro, SectionKind::verse, SectionKind::chorus, SectionKind::bridge, SectionKind::breakdown,
                    SectionKind::outro},
                   harmony_rng, harmony);
     song.parts.push_back(std::move(harmony));
 
-    MidiPart bass = make_part("Bass", 2, style.bass, reverb / 2, 0);
+    MidiPart bass = make_part(style, "Bass", 2, style.bass, reverb / 2, 0);
     write_bass(arrangement, bass_rng, bass);
     song.parts.push_back(std::move(bass));
 
     if (style.colour.program != k_no_program) {
-        MidiPart colour = make_part("Colour", 3, style.colour, reverb, 40);
+        MidiPart colour = make_part(style, "Colour", 3, style.colour, reverb, 40);
         write_harmony(arrangement, style.colour, style.colour_style,
                       {SectionKind::chorus, SectionKind::bridge, SectionKind::breakdown, SectionKind::outro}, harmony_rng, colour);
         song.parts.push_back(std::move(colour));
     }
 
-    MidiPart drums = make_part("Drums", k_drum_channel, Instrument{0, 0, 100, 64}, reverb / 2, 0);
+    MidiPart drums = make_part(style, "Drums", k_drum_channel, Instrument{0, 0, 100, 64}, reverb / 2, 0);
     write_drums(arrangement, drum_rng, drums);
     song.parts.push_back(std::move(drums));
     return song;

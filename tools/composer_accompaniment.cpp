@@ -56,7 +56,8 @@ void play_chords(const SlotContext& c, HarmonyStyle style, const std::vector<int
     const bool fast = c.arrangement.style->beats_per_minute >= 110.0;
     switch (style) {
     case HarmonyStyle::power_chords: {
-        const std::vector<int> power = {power_root, power_root + 7, power_root + 12};
+        // Root and fifth: the octave on top doubled the voices for little more weight.
+        const std::vector<int> power = {power_root, power_root + 7};
         if (sustained_section || c.section.kind == SectionKind::chorus || c.section.kind == SectionKind::bridge) {
             c.chord(0, steps, power, 100);
         } else {
@@ -90,7 +91,7 @@ void play_chords(const SlotContext& c, HarmonyStyle style, const std::vector<int
         const int keys[] = {voicing[0], voicing[1], voicing[2], voicing[0] + 12, voicing[2], voicing[1]};
         const int every = fast ? 2 : 1;
         for (int s = 0, i = 0; s < steps; s += every, ++i) {
-            c.note(s, every * 2, keys[i % 6], c.is_beat(s) ? 80 : 66);
+            c.note(s, every, keys[i % 6], c.is_beat(s) ? 80 : 66);
         }
         break;
     }
@@ -110,8 +111,10 @@ void play_chords(const SlotContext& c, HarmonyStyle style, const std::vector<int
         break;
     }
     case HarmonyStyle::tremolo:
+        // Bowed sixteenths running over the chord's notes, one at a time: a whole chord on every
+        // sixteenth kept some forty voices ringing.
         for (int s = 0; s < steps; ++s) {
-            c.chord(s, 1, voicing, 50 + 12 * (s % 4 == 0));
+            c.note(s, 1, voicing[static_cast<std::size_t>(s) % voicing.size()], 54 + 12 * (s % 4 == 0));
         }
         break;
     case HarmonyStyle::afterbeats: {

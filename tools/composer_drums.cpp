@@ -57,7 +57,7 @@ Groove groove_of(DrumStyle style)
                 Fill::toms};
     case DrumStyle::metal:
         return {{{kick, "x.x.x.x.x.x.x.x."}, {snare, "....X.......X..."}, {ride, "x...x...x...x..."}},
-                {{kick, "xxxxxxxxxxxxxxxx"}, {china, "x.......x......."}},
+                {{kick, ".x.x.x.x.x.x.x.x"}, {china, "x.......x......."}},
                 {{ride, "x...x...x...x..."}, {kick, "x.......x......."}},
                 Fill::toms};
     case DrumStyle::thrash:
@@ -223,7 +223,7 @@ void write_drums(const Arrangement& arrangement, Rng& rng, MidiPart& part)
                 }
                 continue;
             }
-            if (bar == 0 && section.kind != SectionKind::intro && section.kind != SectionKind::breakdown) {
+            if (bar == 0 && section.kind != SectionKind::breakdown) {
                 writer.hit(bar_start, 0, key::crash, 108);
             }
             const bool quiet = section.kind == SectionKind::intro || section.kind == SectionKind::breakdown;

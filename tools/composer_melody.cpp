@@ -212,7 +212,9 @@ public:
     Theme write(double density, SectionKind kind)
     {
         const int beats = m_steps_per_bar / 4;
-        const BarRhythm first = make_bar_rhythm(m_rng, density, beats);
+        BarRhythm first = make_bar_rhythm(m_rng, density, beats);
+        // The phrase speaks on its downbeat: a tune that opens with it is heard at once.
+        first.front().rest = false;
         const BarRhythm second = settle(make_bar_rhythm(m_rng, density, beats), m_steps_per_bar);
         int degree = nearest_chord_tone(kind == SectionKind::chorus ? 4 : 2, root_at(0, 0), 1);
         degree = walk(degree, 0);
@@ -247,26 +249,31 @@ void write_melody(const Arrangement& arrangement, Rng& rng, MidiPart& part)
 {
     const TuneStyle& style = *arrangement.style;
     const double gate = style.beats_per_minute < 100.0 ? 0.95 : 0.85;
+    // Each kind's eight-bar theme, written over that kind's own chords; the intro opens with
+    // the chorus's, so every tune states its hook from its first bar.
     std::map<SectionKind, Theme> themes;
+    for (const SectionKind kind : {SectionKind::chorus, SectionKind::verse, SectionKind::bridge}) {
+        const Section full = section_at(arrangement, kind, 8, 0);
+        ThemeWriter writer(rng, full, arrangement.steps_per_bar, arrangement.ticks_per_bar);
+        const double density = std::clamp(style.density + (kind == SectionKind::bridge ? -0.15 : 0.0), 0.0, 1.0);
+        themes[kind] = writer.write(density, kind);
+    }
     for (const Section& section : arrangement.sections) {
         const Scale scale = part_scale(style, style.melody, section);
         if (section.kind == SectionKind::outro) {
+            // Two steps down to the home note, over however many bars the outro has.
             const int home = style.melody.octave <= 4 ? 7 : 0;
-            part.notes.push_back(MidiNote{section.start, arrangement.ticks_per_bar / 2, scale.key(home + 4), 100});
-            part.notes.push_back(MidiNote{section.start + arrangement.ticks_per_bar / 2, arrangement.ticks_per_bar / 2,
-                                          scale.key(home + 2), 96});
-            part.notes.push_back(MidiNote{section.start + arrangement.ticks_per_bar, arrangement.ticks_per_bar, scale.key(home), 110});
+            const std::uint32_t length = arrangement.ticks_per_bar * static_cast<std::uint32_t>(section.bars);
+            part.notes.push_back(MidiNote{section.start, length / 4, scale.key(home + 4), 100});
+            part.notes.push_back(MidiNote{section.start + length / 4, length / 4, scale.key(home + 2), 96});
+            part.notes.push_back(MidiNote{section.start + length / 2, length / 2, scale.key(home), 110});
             continue;
         }
-        if (section.kind != SectionKind::verse && section.kind != SectionKind::chorus && section.kind != SectionKind::bridge) {
+        if (section.kind == SectionKind::breakdown) {
             continue;
         }
-        if (!themes.contains(section.kind)) {
-            ThemeWriter writer(rng, section, arrangement.steps_per_bar, arrangement.ticks_per_bar);
-            const double density = std::clamp(style.density + (section.kind == SectionKind::bridge ? -0.15 : 0.0), 0.0, 1.0);
-            themes[section.kind] = writer.write(density, section.kind);
-        }
-        for (const ThemeNote& note : themes[section.kind]) {
+        const SectionKind theme_kind = section.kind == SectionKind::intro ? SectionKind::chorus : section.kind;
+        for (const ThemeNote& note : themes[theme_kind]) {
             if (note.bar >= section.bars) {
                 continue;
             }

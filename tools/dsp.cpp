@@ -311,6 +311,55 @@ void normalize(Stereo& signal, double peak)
     }
 }
 
+void even_out(Signal& signal, double most_db)
+{
+    if (signal.empty()) {
+        return;
+    }
+    const std::size_t half = to_samples(0.01);
+    std::vector<double> sums(signal.size() + 1, 0.0);
+    for (std::size_t i = 0; i < signal.size(); ++i) {
+        sums[i + 1] = sums[i] + static_cast<double>(signal[i]) * signal[i];
+    }
+    const auto level_at = [&](std::size_t i) {
+        const std::size_t from = i > half ? i - half : 0;
+        const std::size_t to = std::min(i + half, signal.size());
+        return std::sqrt((sums[to] - sums[from]) / static_cast<double>(std::max<std::size_t>(to - from, 1)));
+    };
+    double loudest = 0.0;
+    for (std::size_t i = 0; i < signal.size(); ++i) {
+        loudest = std::max(loudest, level_at(i));
+    }
+    const double most = std::pow(10.0, most_db / 20.0);
+    // Raising is smoothed over 10 ms so that it never moves faster than the syllables do.
+    std::vector<double> gains(signal.size());
+    for (std::size_t i = 0; i < signal.size(); ++i) {
+        const double level = std::max(level_at(i), loudest * 1e-3);
+        gains[i] = std::clamp(std::pow(loudest / level, 0.75), 1.0, most);
+    }
+    std::vector<double> gain_sums(gains.size() + 1, 0.0);
+    for (std::size_t i = 0; i < gains.size(); ++i) {
+        gain_sums[i + 1] = gain_sums[i] + gains[i];
+    }
+    const std::size_t smooth = to_samples(0.005);
+    for (std::size_t i = 0; i < signal.size(); ++i) {
+        const std::size_t from = i > smooth ? i - smooth : 0;
+        const std::size_t to = std::min(i + smooth, signal.size());
+        signal[i] = static_cast<float>(signal[i] * (gain_sums[to] - gain_sums[from]) / static_cast<double>(to - from));
+    }
+}
+
+void limit_peaks(Signal& signal, double knee, double ceiling)
+{
+    for (float& sample : signal) {
+        const double size = std::fabs(sample);
+        if (size > knee) {
+            const double bent = knee + (ceiling - knee) * std::tanh((size - knee) / (ceiling - knee));
+            sample = static_cast<float>(std::copysign(bent, sample));
+        }
+    }
+}
+
 void fade_in(Signal& signal, double seconds)
 {
     const std::size_t length = std::min(to_samples(seconds), signal.size());

@@ -115,6 +115,11 @@ Stereo add_reverb(const Stereo& dry, double room_size, double damping, double we
 // Brings the signal to full scale, then saturates it: more drive, more grit.
 void soft_clip(Signal& signal, double drive);
 void normalize(Signal& signal, double peak);
+// Evens out a spoken line's syllables: every stretch is raised towards the loudest (measured
+// over 20 ms), by at most `most_db`, so the line is as clear from its first sound as at its peak.
+void even_out(Signal& signal, double most_db);
+// Bends peaks above `knee` smoothly under `ceiling` instead of letting them clip.
+void limit_peaks(Signal& signal, double knee, double ceiling);
 void normalize(Stereo& signal, double peak);
 void fade_in(Signal& signal, double seconds);
 void fade_out(Signal& signal, double seconds);

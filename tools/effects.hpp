@@ -16,10 +16,10 @@ struct EffectFile {
 // Every effect under the exact file name the game plays it by.
 const std::vector<EffectFile>& effect_files();
 
-// Peak level of every finished effect, a little under full scale.
-constexpr double k_effect_peak = 0.89;
+// No finished effect peaks above this, a little under full scale.
+constexpr double k_effect_peak = 0.95;
 
-// Normalises, removes clicks at the ends and wraps a finished effect.
+// Levels to the effects' shared loudness, removes clicks at the ends and wraps a finished effect.
 Sound finish(Signal signal);
 Sound finish(Stereo signal);
 

@@ -30,10 +30,11 @@ Sound make_cue(const Cue& cue)
                  start);
         start += 0.07;
     }
-    normalize(blips, 0.3);
+    normalize(blips, 0.5);
     Stereo mix = pan(blips, cue.position);
     if (const auto word = speak(cue.word, SpeechStyle{60, 190, "en-us+m3"})) {
         Signal called = *word;
+        even_out(called, 12.0);
         normalize(called, 0.9);
         // The word leans the same way as the arpeggio, but both ears hear it.
         mix_into(mix, pan(called, cue.position * 0.8), 0.02);

@@ -14,7 +14,7 @@ Sound make_death()
     // A last groan: the pitch sinks, the mouth closes and the breath gives out.
     Signal dry = sing_voice({.length = 2.2,
                              .pitch = Curve{{0.0, 170.0}, {0.25, 185.0}, {1.4, 95.0}, {2.2, 60.0}},
-                             .loudness = Curve{{0.0, 0.0}, {0.08, 1.0}, {0.9, 0.8}, {1.8, 0.35}, {2.2, 0.0}},
+                             .loudness = Curve{{0.0, 0.0}, {0.015, 1.0}, {0.9, 0.8}, {1.8, 0.35}, {2.2, 0.0}},
                              .breath = Curve{{0.0, 0.1}, {1.2, 0.2}, {1.9, 0.75}, {2.2, 0.9}},
                              .vowels = {{0.0, vowels::aa}, {0.7, vowels::uh}, {1.6, vowels::oh}, {2.2, vowels::oo}},
                              .vibrato_rate = 5.0,
@@ -31,7 +31,7 @@ Sound make_death()
         for (std::size_t i = 0; i < drone.size(); ++i) {
             const double t = to_seconds(i);
             const double frequency = start * std::pow(0.5, t / 2.2 * 0.6);
-            drone[i] = static_cast<float>(soften.lowpass(oscillator.saw(frequency), 600.0) * adsr(t, 1.6, 0.3, 0.3, 0.7, 0.6));
+            drone[i] = static_cast<float>(soften.lowpass(oscillator.saw(frequency), 600.0) * adsr(t, 1.6, 0.02, 0.3, 0.7, 0.6));
         }
         mix_into(dry, drone, 0.0, 0.25);
     }

@@ -27,7 +27,7 @@ Sound make_saucer()
         const double ringing = (tone + shimmer) * (0.75 + 0.25 * ring.sine(33.0));
         // Air pushed aside as it passes.
         const double whoosh = whoosh_filter.bandpass(rng.noise(), frequency * 2.0, 2.5) * 0.3;
-        const double level = std::min(t / 0.3, 1.0) * std::min((3.6 - t) / 0.6, 1.0);
+        const double level = std::min(t / 0.01, 1.0) * std::min((3.6 - t) / 0.6, 1.0);
         dry[i] = static_cast<float>((ringing + whoosh) * level);
     }
     // It flies across the screen from left to right.
@@ -35,6 +35,7 @@ Sound make_saucer()
     return finish(add_reverb(passing, 0.6, 0.3, 0.5, 0.6));
 }
 
+// The magnet grabs: the clunk of iron on iron first, then the coil's hum holding the load.
 Sound make_magnet()
 {
     Rng rng(0x3A6E);
@@ -44,25 +45,21 @@ Sound make_magnet()
     Svf clunk_noise_filter;
     Oscillator thump;
     Signal dry(to_samples(2.4));
-    constexpr double clunk_at = 1.45;
+    constexpr double clunk_at = 0.0;
     // Inharmonic partials of a struck iron plate.
     constexpr double modes[] = {187.0, 431.0, 796.0, 1263.0, 1851.0, 2602.0};
     Oscillator mode_oscillators[6];
     for (std::size_t i = 0; i < dry.size(); ++i) {
         const double t = to_seconds(i);
-        // The coil powers up: the hum swells and rises a little.
-        const double power = std::min(t / 1.2, 1.0);
-        const double mains = 60.0 * (0.9 + 0.1 * power);
+        // The coil under load, its hum sagging a little as it holds on.
+        const double mains = 60.0 * (1.0 - 0.05 * std::min(t / 2.4, 1.0));
         double hum = 0.0;
         for (int h = 0; h < 4; ++h) {
             hum += hum_oscillators[h].sine(mains * (h + 1)) / (h + 1);
         }
         // The coil's buzz carries the hum to small speakers that cannot play its fundamental.
         hum += 0.7 * buzz_filter.lowpass(buzz.saw(mains * 2.0), 1200.0);
-        double hum_level = power;
-        if (t > clunk_at) {
-            hum_level = 0.45 + 0.55 * exp_decay(t - clunk_at, 0.05);  // the load on the coil drags it down
-        }
+        const double hum_level = std::min(t / 0.01, 1.0) * (0.6 + 0.4 * exp_decay(t, 0.3));
         double clunk = 0.0;
         if (t >= clunk_at) {
             const double since = t - clunk_at;

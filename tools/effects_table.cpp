@@ -1,6 +1,8 @@
 // The table of effect files and the finishing touches every effect shares.
 #include "effects.hpp"
 
+#include "loudness.hpp"
+
 namespace soundgen {
 
 const std::vector<EffectFile>& effect_files()
@@ -32,11 +34,38 @@ const std::vector<EffectFile>& effect_files()
     return files;
 }
 
+namespace {
+
+// Brings what is heard of an effect before the game cuts it (its first half second, both
+// channels together) to the one loudness every effect shares; the few peaks that would pass
+// full scale on the way are bent under it. A few rounds, as bending lowers the loudness a little.
+void level(const std::vector<Signal*>& sides)
+{
+    constexpr double knee = 0.6;
+    for (int round = 0; round < 4; ++round) {
+        Signal together(sides.front()->size(), 0.0f);
+        for (const Signal* side : sides) {
+            for (std::size_t i = 0; i < together.size() && i < side->size(); ++i) {
+                together[i] += (*side)[i] / static_cast<float>(sides.size());
+            }
+        }
+        const double gain = from_db(k_effect_loudness_db - loudness_db(together, k_sample_rate));
+        for (Signal* side : sides) {
+            for (float& sample : *side) {
+                sample = static_cast<float>(sample * gain);
+            }
+            limit_peaks(*side, knee, k_effect_peak);
+        }
+    }
+}
+
+}  // namespace
+
 Sound finish(Signal signal)
 {
     fade_in(signal, 0.001);
     fade_out(signal, 0.01);
-    normalize(signal, k_effect_peak);
+    level({&signal});
     return mono_sound(std::move(signal));
 }
 
@@ -46,7 +75,7 @@ Sound finish(Stereo signal)
         fade_in(*side, 0.001);
         fade_out(*side, 0.01);
     }
-    normalize(signal, k_effect_peak);
+    level({&signal.left, &signal.right});
     return stereo_sound(signal);
 }
 

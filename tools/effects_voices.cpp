@@ -22,8 +22,8 @@ Signal villain_laugh()
         const double length = last ? 0.55 : 0.17;
         const Signal ha = sing_voice({.length = length,
                                       .pitch = Curve{{0.0, pitches[i] * 1.08}, {length, pitches[i] * (last ? 0.8 : 0.95)}},
-                                      .loudness = Curve{{0.0, 0.0}, {0.02, 1.0}, {length * 0.6, 0.9}, {length, 0.0}},
-                                      .breath = Curve{{0.0, 1.0}, {0.04, 0.2}, {length, 0.35}},
+                                      .loudness = Curve{{0.0, 0.0}, {0.008, 1.0}, {length * 0.6, 0.9}, {length, 0.0}},
+                                      .breath = Curve{{0.0, 0.6}, {0.015, 0.2}, {length, 0.35}},
                                       .vowels = {{0.0, vowels::aa}, {length, last ? vowels::ao : vowels::aa}},
                                       .vibrato_rate = last ? 6.0 : 0.0,
                                       .vibrato_depth = last ? 0.03 : 0.0,
@@ -80,13 +80,16 @@ Signal rock_stinger()
 
 Sound make_thief()
 {
+    // The laugh and the taunt as loud as each other, so that neither is lost when the other is cut.
     Signal dry = villain_laugh();
+    even_out(dry, 6.0);
+    normalize(dry, 0.9);
     if (const auto taunt = speak("Your pigs are mine!", SpeechStyle{28, 150, "en-us+m3"})) {
         Signal louder = *taunt;
+        even_out(louder, 12.0);
         normalize(louder, 0.9);
         mix_into(dry, louder, 1.65);
     }
-    normalize(dry, 0.9);
     return finish(add_reverb(dry, 0.35, 0.5, 0.25, 0.35));
 }
 
@@ -96,6 +99,7 @@ Sound make_give_up()
     double trombone_at = 0.0;
     if (const auto line = speak("I give up.", SpeechStyle{35, 125, "en-us+m1"})) {
         dry = *line;
+        even_out(dry, 12.0);
         normalize(dry, 0.9);
         trombone_at = to_seconds(dry.size()) + 0.1;
     }
@@ -111,6 +115,7 @@ Sound make_way_to_rock()
     Signal dry;
     if (const auto line = speak("Way to rock!", SpeechStyle{70, 175, "en-us+m7"})) {
         dry = *line;
+        even_out(dry, 12.0);
     } else {
         // Without a speech engine a sung "yeah!" cheers instead.
         dry = sing_voice({.length = 0.7,

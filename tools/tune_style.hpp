@@ -51,6 +51,9 @@ struct TuneStyle {
     double seconds = 110.0;  // the tune grows in whole sections until it is at least this long
     KeyLift key_lift = KeyLift::none;
     Ending ending = Ending::held;
+    // Raises or lowers the whole tune (every part's channel volume), so that the tunes play at
+    // one level however many instruments and notes each has.
+    double level_db = 0.0;
 };
 
 }  // namespace soundgen

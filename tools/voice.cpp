@@ -68,7 +68,8 @@ Signal sing_voice(const VoiceSpec& voice_shape)
                               v.a2 * formants[1].bandpass(source, f2, formant_q(f2)) +
                               v.a3 * formants[2].bandpass(source, f3, formant_q(f3));
 
-        const double tremolo = 1.0 - voice_shape.tremolo_depth * (0.5 + 0.5 * std::sin(2.0 * k_pi * voice_shape.tremolo_rate * t));
+        // The tremolo starts on a crest, so a call is at its fullest from its first moment.
+        const double tremolo = 1.0 - voice_shape.tremolo_depth * (0.5 - 0.5 * std::cos(2.0 * k_pi * voice_shape.tremolo_rate * t));
         out[i] = dc_blocker.highpass(static_cast<float>(shaped * voice_shape.loudness.at(t) * tremolo), 50.0);
     }
     return out;

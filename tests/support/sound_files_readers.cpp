@@ -223,20 +223,28 @@ std::optional<MidiSummary> read_midi(std::span<std::uint8_t const> bytes)
 
     std::stable_sort(tempo_changes.begin(), tempo_changes.end(),
         [](auto const& a, auto const& b) { return a.first < b.first; });
-    double seconds = 0.0;
-    std::uint64_t from = 0;
-    std::uint32_t micros = 500000;  // 120 beats a minute until told otherwise
-    for (auto const& [tick, value] : tempo_changes) {
-        seconds += static_cast<double>(tick - from) * micros / summary.ticks_per_quarter / 1e6;
-        from = tick;
-        micros = value;
-        summary.tempi.push_back(60e6 / value);
-    }
-    seconds += static_cast<double>(last_tick - from) * micros / summary.ticks_per_quarter / 1e6;
-    summary.seconds = seconds;
+    for (auto const& change : tempo_changes)
+        summary.tempi.push_back(60e6 / change.second);
+    // Seconds from the start to a tick, through the tempo map (120 beats a minute until told otherwise).
+    auto const seconds_at = [&](std::uint64_t until) {
+        double seconds = 0.0;
+        std::uint64_t from = 0;
+        std::uint32_t micros = 500000;
+        for (auto const& [tick, value] : tempo_changes) {
+            if (tick >= until)
+                break;
+            seconds += static_cast<double>(tick - from) * micros / summary.ticks_per_quarter / 1e6;
+            from = tick;
+            micros = value;
+        }
+        return seconds + static_cast<double>(until - from) * micros / summary.ticks_per_quarter / 1e6;
+    };
+    summary.seconds = seconds_at(last_tick);
 
     std::stable_sort(first_channel.begin(), first_channel.end(),
         [](TimedKey const& a, TimedKey const& b) { return a.tick < b.tick; });
+    if (!first_channel.empty())
+        summary.first_channel_seconds = seconds_at(first_channel.front().tick);
     for (TimedKey const& note : first_channel)
         summary.first_channel_keys.push_back(note.key);
     return summary;

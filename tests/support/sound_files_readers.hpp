@@ -33,6 +33,7 @@ struct MidiSummary {
     std::map<int, int> note_ons;  // sounding note-ons per channel (0-based; 9 is percussion)
     std::map<int, int> programs;  // the first program change of each channel
     std::vector<int> first_channel_keys;  // keys of channel 0's note-ons, in time order
+    double first_channel_seconds = -1.0;  // when channel 0's first note sounds, -1 for never
     // Faults that make a synthesiser cut or hang notes, counted within each track.
     int overlapping_note_ons = 0;  // a key struck again on its channel while it still sounds
     int unmatched_note_offs = 0;

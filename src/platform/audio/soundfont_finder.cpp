@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,9 @@ namespace {
 
 constexpr char const* preferred_names[] = {"default-GM.sf2", "TimGM6mb.sf2", "FluidR3_GM.sf2"};
 constexpr char const* subfolders[] = {"sounds/sf2", "soundfonts"};
+// A General MIDI soundfont this size or smaller plays the game's small tunes as well as a large
+// one, at a fraction of the memory and of the time it takes to load.
+constexpr std::uintmax_t small_soundfont_bytes = std::uintmax_t{32} << 20;
 
 std::string variable(Environment const& environment, char const* name)
 {
@@ -33,20 +37,28 @@ bool has_sf2_extension(std::filesystem::path const& path)
     return extension == ".sf2";
 }
 
-std::optional<std::filesystem::path> soundfont_in(std::filesystem::path const& folder)
+bool is_small(std::filesystem::path const& path)
+{
+    std::error_code error;
+    auto const size = std::filesystem::file_size(path, error);
+    return !error && size <= small_soundfont_bytes;
+}
+
+// The folder's soundfonts, known names first, then the others in name order.
+void soundfonts_in(std::filesystem::path const& folder, std::vector<std::filesystem::path>& found)
 {
     for (auto const* name : preferred_names)
         if (is_file(folder / name))
-            return folder / name;
+            found.push_back(folder / name);
     std::vector<std::filesystem::path> others;
     std::error_code error;
     for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
          entry.increment(error))
-        if (has_sf2_extension(entry->path()) && is_file(entry->path()))
+        if (has_sf2_extension(entry->path()) && is_file(entry->path())
+            && std::ranges::find(found, entry->path()) == found.end())
             others.push_back(entry->path());
-    if (others.empty())
-        return std::nullopt;
-    return *std::ranges::min_element(others);
+    std::ranges::sort(others);
+    found.insert(found.end(), others.begin(), others.end());
 }
 
 }
@@ -78,10 +90,13 @@ std::vector<std::filesystem::path> soundfont_folders(Environment const& environm
 
 std::optional<std::filesystem::path> find_soundfont(Environment const& environment)
 {
+    std::vector<std::filesystem::path> found;
     for (auto const& folder : soundfont_folders(environment))
-        if (auto found = soundfont_in(folder))
-            return found;
-    return std::nullopt;
+        soundfonts_in(folder, found);
+    if (found.empty())
+        return std::nullopt;
+    auto const small = std::ranges::find_if(found, is_small);
+    return small != found.end() ? *small : found.front();
 }
 
 }

@@ -16,7 +16,8 @@ using Environment = std::function<char const*(char const*)>;
 std::vector<std::filesystem::path> soundfont_folders(Environment const& environment);
 
 // In each folder in turn: default-GM.sf2, TimGM6mb.sf2, FluidR3_GM.sf2, then any other *.sf2
-// (in name order). Nothing when no folder holds one.
+// (in name order); the first small one (32 MB at most) of all, else the first of all. Nothing
+// when no folder holds one.
 std::optional<std::filesystem::path> find_soundfont(Environment const& environment);
 
 }
