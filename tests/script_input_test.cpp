@@ -10,7 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -132,4 +134,28 @@ TEST(BadTune, NotesTooFarApartForTheFrameArithmeticAreRefused)
         0x00, 0xFF, 0x2F, 0x00,
     };
     EXPECT_FALSE(platform::parse_midi(tune));
+}
+
+TEST(ReadmeExample, StartsTheGameUpToTheFirstLevelsBriefing)
+{
+    // The README's example, as it stands there: the indented lines after "Example:".
+    std::ifstream readme(std::string(GRAWN2_SOURCE_DIR) + "/README.md");
+    std::string script;
+    bool in_example = false;
+    for (std::string line; std::getline(readme, line);) {
+        if (line == "Example:")
+            in_example = true;
+        else if (in_example && line.rfind("    ", 0) == 0)
+            script += line.substr(4) + "\n";
+        else if (in_example && !script.empty())
+            break;
+    }
+    ASSERT_NE(script.find("click intro.Command1"), std::string::npos) << script;
+    auto const result = testing_support::run(script, testing_support::game(), "README.md");
+    EXPECT_EQ(result.exit_code, 0) << result.errors;
+    auto const lines = result.lines();
+    auto const load = std::find_if(lines.begin(), lines.end(), [](auto const& l) { return l.ends_with(" load frmw1l1"); });
+    ASSERT_LT(load + 1, lines.end()) << result.transcript;
+    EXPECT_NE(load[1].find(" msgbox info \"Grawn 2\" \"World 1, Level 1."), std::string::npos) << "the first level's briefing\n" << result.transcript;
+    EXPECT_EQ(result.shown().back(), "frmw1l1") << result.transcript;
 }

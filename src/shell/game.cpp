@@ -16,13 +16,23 @@
 
 namespace shell {
 
+#ifndef GRAWN2_DATA_FROM_BIN
+#define GRAWN2_DATA_FROM_BIN "../share/grawn2"
+#endif
+
 std::string program_folder(char const* argv0)
 {
     std::error_code error;
     auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
     if (error && argv0)
         exe = std::filesystem::absolute(argv0, error);
-    return exe.parent_path().string();
+    auto const folder = exe.parent_path();
+    // Installed, the sounds lie in the data folder, found from the executable's own place so
+    // that a moved installation still finds them; in the build tree they lie beside it.
+    auto const installed = (folder / GRAWN2_DATA_FROM_BIN).lexically_normal();
+    if (std::filesystem::is_directory(installed, error))
+        return installed.string();
+    return folder.string();
 }
 
 namespace {
