@@ -7,7 +7,7 @@ GRAWN2_PACKAGES=(
   libgtest-dev libgmock-dev
   timgm6mb-soundfont fonts-liberation fonts-dejavu-core fonts-comic-neue
   espeak-ng xvfb xauth
-  desktop-file-utils appstream
+  desktop-file-utils appstream x11-utils
 )
 
 grawn2_install_packages() {

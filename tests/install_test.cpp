@@ -1,13 +1,17 @@
 // Installing the game as a desktop program: into a temporary DESTDIR, checked by the desktop's
-// own validators, and the installed game run from elsewhere, finding its sounds.
+// own validators, and the installed game run from elsewhere, finding its sounds; and the icon
+// the game's window shows.
 #include "platform/audio/alert_chime.hpp"
 #include "support/audio_files.hpp"
 #include "support/shell_command.hpp"
 #include "support/sound_files_readers.hpp"
 
+#include <SDL.h>
+#include <SDL_image.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <regex>
@@ -134,4 +138,44 @@ TEST(Install, ADesktopGameThatFindsItsSoundsWhereverItIsRun)
     long const chime_ms = static_cast<long>(platform::alert_chime()->microseconds() / 1000);
     ASSERT_GT(std::abs(file_ms - chime_ms), 5) << "the test cannot tell the two apart";
     EXPECT_NEAR(shots[1] - shots[0], file_ms, 1);
+}
+
+TEST(WindowIcon, TheGamesWindowShowsTheDesktopIcon)
+{
+    if (std::system("command -v xvfb-run > /dev/null 2>&1 && command -v xprop > /dev/null 2>&1") != 0)
+        GTEST_SKIP() << "needs xvfb-run and xprop";
+    // The title screen's window, as the desktop reads its icon, while the game runs under Xvfb.
+    std::string const probe = "'" + std::string(GRAWN2_EXECUTABLE) + "' --mute & game=$!; "
+        "for i in $(seq 1 100); do "
+        "icon=$(xprop -name 'Grawn 2: Hoofclatter' -notype -f _NET_WM_ICON 32c _NET_WM_ICON 2>/dev/null) && "
+        "case \"$icon\" in *' = '*) break;; esac; sleep 0.1; done; kill $game; echo \"$icon\"";
+    auto const shown = run_command("timeout 120 xvfb-run -a sh -c \"" + std::regex_replace(probe, std::regex("[\"$`\\\\]"), "\\$&") + "\" 2>/dev/null");
+    auto const values_at = shown.out.find(" = ");
+    ASSERT_NE(values_at, std::string::npos) << shown.out;
+    std::vector<std::uint32_t> values;
+    std::istringstream numbers(shown.out.substr(values_at + 3));
+    for (std::string number; std::getline(numbers, number, ',');)
+        values.push_back(static_cast<std::uint32_t>(std::stoul(number)));
+    ASSERT_GE(values.size(), 2u);
+    ASSERT_EQ(values.size(), 2 + static_cast<std::size_t>(values[0]) * values[1]) << "one icon";
+
+    // The same picture as the desktop's icon of that size, but for rounding in the alpha.
+    auto const size = std::to_string(values[0]) + "x" + std::to_string(values[1]);
+    auto const icon = only_file(fs::path(GRAWN2_PROGRAM_DIR) / "data/icons" / size / "apps", ".png");
+    SDL_Surface* loaded = IMG_Load(icon.c_str());
+    ASSERT_TRUE(loaded) << icon;
+    SDL_Surface* png = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_ARGB8888, 0);
+    SDL_FreeSurface(loaded);
+    ASSERT_TRUE(png);
+    int differing = 0;
+    for (int y = 0; y < png->h; ++y) {
+        for (int x = 0; x < png->w; ++x) {
+            auto const want = reinterpret_cast<std::uint32_t const*>(static_cast<std::uint8_t const*>(png->pixels) + y * png->pitch)[x];
+            auto const got = values[2 + static_cast<std::size_t>(y) * png->w + x];
+            for (int shift : { 0, 8, 16, 24 })
+                differing += std::abs(static_cast<int>((want >> shift) & 0xFF) - static_cast<int>((got >> shift) & 0xFF)) > 1;
+        }
+    }
+    SDL_FreeSurface(png);
+    EXPECT_EQ(differing, 0);
 }

@@ -2,6 +2,7 @@
 #include "shell/game.hpp"
 
 #include "art/art_sheet.hpp"
+#include "art/icon.hpp"
 #include "platform/audio/audio.hpp"
 #include "platform/headless/headless_run.hpp"
 #include "platform/media.hpp"
@@ -37,6 +38,9 @@ std::string program_folder(char const* argv0)
 
 namespace {
 
+// The size of the icon the windows hand to the desktop, which scales it for title bars.
+constexpr int window_icon_pixels = 64;
+
 platform::HeadlessGame headless_game(Options const& options, std::string folder)
 {
     platform::HeadlessGame game;
@@ -61,6 +65,7 @@ int play(Options const& options, std::string const& folder)
     platform::WindowOptions windows;
     windows.scale = options.scale;
     windows.fullscreen = options.display == Display::fullscreen ? platform::WindowOptions::Fullscreen::yes : platform::WindowOptions::Fullscreen::no;
+    windows.icon = platform::rasterize(art::game_icon(window_icon_pixels), 1);
     return platform::run_windowed(
         windows, install_screens, [](platform::Runtime& runtime) { runtime.show_form("intro"); },
         [&](platform::Runtime& runtime) {
