@@ -55,7 +55,7 @@ TEST(BadScriptInput, EachLineIsAnErrorThatNamesTheRealProblem)
              { "clickat intro 5 inf\n", "1: expected Y as a finite number, got 'inf'" },
              { "wait 1\nclick intro.Label2(-1)\n", "2: control 'Label2' is not an array, so it takes no index (-1)" },
              { "print intro.Label2(-7).Caption\n", "1: control 'Label2' is not an array, so it takes no index (-7)" },
-             { "print intro.Image1.Left\n", "1: control 'Image1' is an array: name one of it, as Image1(0)" },
+             { "print intro.Image1.Left\n", "1: control 'Image1' is an array: name one of its elements, as Image1(0)" },
              { "print intro.Image1(2).Left\n", "1: control array 'Image1' has no element 2" },
              { "click intro.Image1(99999999999)\n", "1: an index out of range: '99999999999'" },
              { "screenshot intro /dev/full\n", "1: screenshot failed: '/dev/full' is not a regular file" },

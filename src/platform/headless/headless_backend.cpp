@@ -69,7 +69,7 @@ Control& HeadlessBackend::control_of(Runtime& runtime, ScriptCommand const& comm
     if (index && !is_array)
         throw ScriptError(command.line, "control " + echoed(name) + " is not an array, so it takes no index (" + std::to_string(*index) + ")");
     if (!index && is_array)
-        throw ScriptError(command.line, "control " + echoed(name) + " is an array: name one of it, as " + name + "(" + std::to_string((*named)->index()) + ")");
+        throw ScriptError(command.line, "control " + echoed(name) + " is an array: name one of its elements, as " + name + "(" + std::to_string((*named)->index()) + ")");
     if (!index)
         return **named;
     Control* control = form.find_control(name, *index);
