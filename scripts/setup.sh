@@ -8,6 +8,7 @@ GRAWN2_PACKAGES=(
   libgtest-dev libgmock-dev
   timgm6mb-soundfont fonts-liberation fonts-dejavu-core fonts-comic-neue
   espeak-ng xvfb xauth openbox xdotool x11-utils
+  desktop-file-utils appstream
 )
 
 grawn2_install_packages() {

@@ -1,39 +1,20 @@
 // The game's command line: options, usage errors, and what the executable does with them.
 #include "shell/command_line.hpp"
+#include "support/shell_command.hpp"
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <filesystem>
-#include <sys/wait.h>
 
 using namespace shell;
 
 namespace {
 
-struct Outcome {
-    int status = -1;
-    std::string out;
-};
-
-// Runs a shell command, capturing what it prints.
-Outcome run_command(std::string const& command)
-{
-    Outcome outcome;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return outcome;
-    std::array<char, 4096> buffer {};
-    while (std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe))
-        outcome.out.append(buffer.data(), n);
-    int const raw = pclose(pipe);
-    outcome.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    return outcome;
-}
+using testing_support::CommandOutcome;
+using testing_support::run_command;
 
 // Runs the game with `args`, a one-line script on standard input, capturing stdout.
-Outcome run_game(std::string const& args)
+CommandOutcome run_game(std::string const& args)
 {
     return run_command("echo 'wait 1' | " + std::string(GRAWN2_EXECUTABLE) + " " + args + " 2>/dev/null");
 }

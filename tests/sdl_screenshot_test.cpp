@@ -327,6 +327,6 @@ TEST(ScreenshotFailure, AFileThatCannotBeWrittenIsAScriptError)
     game.screenshot = make_screenshot_renderer(1);
     auto const result = testing_support::run("screenshot canvas /nonexistent-folder/x.png\n", game);
     EXPECT_EQ(result.exit_code, 2);
-    EXPECT_NE(result.errors.find("test.script:1: screenshot failed: cannot write /nonexistent-folder/x.png"), std::string::npos)
+    EXPECT_NE(result.errors.find("test.script:1: screenshot failed: cannot write '/nonexistent-folder/x.png': "), std::string::npos)
         << result.errors;
 }

@@ -8,6 +8,9 @@ namespace platform {
 using Micros = std::int64_t;
 
 inline constexpr Micros micros_per_second = 1'000'000;
+// Game time stays below this (about 146,000 years), so a timer's next tick is always far from
+// overflowing.
+inline constexpr Micros max_game_time = Micros { 1 } << 62;
 
 inline Micros seconds_to_micros(double seconds)
 {

@@ -1,6 +1,8 @@
 // Parsing the game's command line.
 #include "shell/command_line.hpp"
 
+#include "platform/echoed.hpp"
+
 #include <charconv>
 
 namespace shell {
@@ -56,7 +58,7 @@ ParseResult parse_command_line(std::vector<std::string> const& args)
                 return { {}, "--scale needs a number from 1 to 4" };
             auto [ptr, ec] = std::from_chars(value.data(), value.data() + value.size(), scale);
             if (ec != std::errc() || ptr != value.data() + value.size() || scale < 1 || scale > 4)
-                return { {}, "--scale needs a number from 1 to 4" };
+                return { {}, "--scale needs a number from 1 to 4, got " + platform::echoed(value) };
             options.scale = scale;
         } else if (arg == "--soundfont") {
             if (!value_of(i, options.soundfont))
@@ -69,15 +71,16 @@ ParseResult parse_command_line(std::vector<std::string> const& args)
             if (!value_of(i, value))
                 return { {}, "--time-of-day needs seconds since midnight" };
             auto [ptr, ec] = std::from_chars(value.data(), value.data() + value.size(), seconds);
-            if (ec != std::errc() || ptr != value.data() + value.size() || seconds < 0 || seconds >= 86400)
-                return { {}, "--time-of-day needs seconds since midnight" };
+            // Written so that nan fails it too.
+            if (ec != std::errc() || ptr != value.data() + value.size() || !(seconds >= 0 && seconds < 86400))
+                return { {}, "--time-of-day needs seconds since midnight, at least 0 and less than 86400, got " + platform::echoed(value) };
             options.start_time_of_day = seconds;
         } else if (arg == "--art-sheet") {
             if (!value_of(i, options.art_sheet))
                 return { {}, "--art-sheet needs a file name" };
             options.mode = RunMode::art_sheet;
         } else {
-            return { {}, "unknown option '" + arg + "'" };
+            return { {}, "unknown option " + platform::echoed(arg) };
         }
     }
     if (options.mode == RunMode::art_sheet)

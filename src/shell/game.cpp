@@ -2,6 +2,7 @@
 #include "shell/game.hpp"
 
 #include "art/art_sheet.hpp"
+#include "art/icon.hpp"
 #include "platform/audio/audio.hpp"
 #include "platform/headless/headless_run.hpp"
 #include "platform/media.hpp"
@@ -16,16 +17,29 @@
 
 namespace shell {
 
+#ifndef GRAWN2_DATA_FROM_BIN
+#define GRAWN2_DATA_FROM_BIN "../share/grawn2"
+#endif
+
 std::string program_folder(char const* argv0)
 {
     std::error_code error;
     auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
     if (error && argv0)
         exe = std::filesystem::absolute(argv0, error);
-    return exe.parent_path().string();
+    auto const folder = exe.parent_path();
+    // Installed, the sounds lie in the data folder, found from the executable's own place so
+    // that a moved installation still finds them; in the build tree they lie beside it.
+    auto const installed = (folder / GRAWN2_DATA_FROM_BIN).lexically_normal();
+    if (std::filesystem::is_directory(installed, error))
+        return installed.string();
+    return folder.string();
 }
 
 namespace {
+
+// The size of the icon the windows hand to the desktop, which scales it for title bars.
+constexpr int window_icon_pixels = 64;
 
 platform::HeadlessGame headless_game(Options const& options, std::string folder)
 {
@@ -51,6 +65,7 @@ int play(Options const& options, std::string const& folder)
     platform::WindowOptions windows;
     windows.scale = options.scale;
     windows.fullscreen = options.display == Display::fullscreen ? platform::WindowOptions::Fullscreen::yes : platform::WindowOptions::Fullscreen::no;
+    windows.icon = platform::rasterize(art::game_icon(window_icon_pixels), 1);
     return platform::run_windowed(
         windows, install_screens, [](platform::Runtime& runtime) { runtime.show_form("intro"); },
         [&](platform::Runtime& runtime) {

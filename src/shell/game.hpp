@@ -7,7 +7,8 @@ namespace shell {
 
 int main(int argc, char** argv);
 
-// The folder that holds the executable, where the sound files lie.
+// Where the sound files lie: the installed data folder (share/grawn2 beside the executable's
+// bin/), or else the folder that holds the executable.
 std::string program_folder(char const* argv0);
 
 }

@@ -14,6 +14,8 @@ namespace {
 constexpr std::size_t max_midi_bytes = std::size_t{16} << 20;
 constexpr std::int64_t default_tempo = 500'000; // microseconds per quarter note: 120 bpm
 constexpr std::int64_t max_ticks = std::int64_t{1} << 31;
+// A day: far beyond any real tune, and it keeps the frame arithmetic from overflowing.
+constexpr std::int64_t max_song_microseconds = std::int64_t{86'400} * 1'000'000;
 
 struct TimedEvent {
     std::int64_t tick = 0;
@@ -241,11 +243,17 @@ std::optional<Song> parse_midi(std::span<std::uint8_t const> bytes)
     Song song;
     song.events.reserve(timeline.events.size());
     for (auto const& timed : timeline.events) {
+        auto const microseconds = clock.microseconds_at(timed.tick);
+        if (microseconds > max_song_microseconds)
+            return std::nullopt;
         auto event = timed.event;
-        event.frame = frame_of(clock.microseconds_at(timed.tick));
+        event.frame = frame_of(microseconds);
         song.events.push_back(event);
     }
-    song.length_frames = frame_of(clock.microseconds_at(timeline.end_tick));
+    auto const length_microseconds = clock.microseconds_at(timeline.end_tick);
+    if (length_microseconds > max_song_microseconds)
+        return std::nullopt;
+    song.length_frames = frame_of(length_microseconds);
     return song;
 }
 

@@ -2,8 +2,10 @@
 #include "platform/headless/headless_backend.hpp"
 
 #include "platform/control.hpp"
+#include "platform/echoed.hpp"
 #include "platform/form.hpp"
 #include "platform/runtime.hpp"
+#include "platform/sdl/line_edit.hpp"
 #include "platform/timer.hpp"
 
 #include <algorithm>
@@ -53,22 +55,32 @@ Form& HeadlessBackend::loaded_form(Runtime& runtime, ScriptCommand const& comman
 {
     auto const& name = command.target.form;
     if (!runtime.knows_form(name))
-        throw ScriptError(command.line, "unknown form '" + name + "'");
+        throw ScriptError(command.line, "unknown form " + echoed(name));
     Form* form = runtime.find_form(name);
     if (!form || !form->loaded())
-        throw ScriptError(command.line, "form '" + name + "' is not loaded");
+        throw ScriptError(command.line, "form " + echoed(name) + " is not loaded");
     return *form;
 }
 
 Control& HeadlessBackend::control_of(Runtime& runtime, ScriptCommand const& command) const
 {
     Form& form = loaded_form(runtime, command);
-    Control* control = form.find_control(command.target.control, command.target.index);
-    if (!control) {
-        auto const name = command.target.index < 0 ? command.target.control
-                                                   : command.target.control + "(" + std::to_string(command.target.index) + ")";
-        throw ScriptError(command.line, "form '" + form.name() + "' has no control '" + name + "'");
-    }
+    auto const& name = command.target.control;
+    auto const& controls = form.controls();
+    auto const named = std::find_if(controls.begin(), controls.end(), [&](Control const* c) { return c->name() == name; });
+    if (named == controls.end())
+        throw ScriptError(command.line, "form " + echoed(form.name()) + " has no control " + echoed(name));
+    bool const is_array = (*named)->index() >= 0;
+    auto const& index = command.target.index;
+    if (index && !is_array)
+        throw ScriptError(command.line, "control " + echoed(name) + " is not an array, so it takes no index (" + std::to_string(*index) + ")");
+    if (!index && is_array)
+        throw ScriptError(command.line, "control " + echoed(name) + " is an array: name one of its elements, as " + name + "(" + std::to_string((*named)->index()) + ")");
+    if (!index)
+        return **named;
+    Control* control = form.find_control(name, *index);
+    if (!control || *index < 0)
+        throw ScriptError(command.line, "control array " + echoed(name) + " has no element " + std::to_string(*index));
     return *control;
 }
 
@@ -140,7 +152,7 @@ void HeadlessBackend::print(Runtime& runtime, ScriptCommand const& command) cons
         else if (property == "ScaleHeight")
             value = format_number(form.scale_height());
         else
-            throw ScriptError(command.line, "forms have no property '" + property + "'");
+            throw ScriptError(command.line, "forms have no property " + echoed(property));
     } else {
         Control& control = control_of(runtime, command);
         auto const* label = dynamic_cast<Label const*>(&control);
@@ -168,7 +180,7 @@ void HeadlessBackend::print(Runtime& runtime, ScriptCommand const& command) cons
         else if (property == "Picture" && sprite)
             value = sprite->picture() ? sprite->picture()->name() : "none";
         else
-            throw ScriptError(command.line, "control '" + control.display_name() + "' has no property '" + property + "'");
+            throw ScriptError(command.line, "control " + echoed(control.display_name()) + " has no property " + echoed(property));
     }
     runtime.trace("value " + command.target.text + " " + value);
 }
@@ -176,9 +188,15 @@ void HeadlessBackend::print(Runtime& runtime, ScriptCommand const& command) cons
 void HeadlessBackend::execute(Runtime& runtime, ScriptCommand const& command)
 {
     switch (command.verb) {
-    case Verb::wait:
-        m_wait_until = m_clock.now() + seconds_to_micros(command.seconds);
+    case Verb::wait: {
+        // Waits are at most a day each, and scripts are bounded, so this holds long before the
+        // clock's arithmetic could overflow; a script built in memory is held to it as well.
+        Micros const length = seconds_to_micros(command.seconds);
+        if (m_clock.now() > max_game_time - length)
+            throw ScriptError(command.line, "the wait would run the game clock past its end");
+        m_wait_until = m_clock.now() + length;
         return;
+    }
     case Verb::click:
     case Verb::dblclick:
     case Verb::down:
@@ -210,7 +228,11 @@ void HeadlessBackend::execute(Runtime& runtime, ScriptCommand const& command)
             runtime.trace("ignored " + std::to_string(command.line) + " no input box is open");
             return;
         }
-        dialog->input = command.text.substr(0, input_box_max_length);
+        // As the window's editor takes typing: control characters dropped, a line break ends it,
+        // at most so many letters, never half of one.
+        sdl::LineEdit typed({}, input_box_max_length);
+        typed.insert(command.text);
+        dialog->input = typed.text();
         return;
     }
     case Verb::ok:
@@ -233,7 +255,7 @@ void HeadlessBackend::execute(Runtime& runtime, ScriptCommand const& command)
     }
     case Verb::show: {
         if (!runtime.knows_form(command.target.form))
-            throw ScriptError(command.line, "unknown form '" + command.target.form + "'");
+            throw ScriptError(command.line, "unknown form " + echoed(command.target.form));
         InputEvent event;
         event.kind = InputKind::show;
         event.form_name = command.target.form;

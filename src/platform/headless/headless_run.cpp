@@ -5,9 +5,14 @@
 #include "platform/media.hpp"
 #include "platform/runtime.hpp"
 
-#include <fstream>
-#include <iostream>
-#include <sstream>
+#include <cerrno>
+#include <cstring>
+#include <optional>
+#include <ostream>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace platform {
 
@@ -45,21 +50,66 @@ int run_commands(std::unique_ptr<CommandSource> commands, HeadlessGame const& ga
     return 0;
 }
 
+namespace {
+
+// The whole script, or why it cannot be had. Pipes and terminals are read as they come, up to
+// max_script_bytes; a folder, a closed standard input or an endless device is an error.
+std::optional<std::string> read_script_text(std::string const& path, std::string& error)
+{
+    int const fd = path == "-" ? STDIN_FILENO : ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        error = std::strerror(errno);
+        return std::nullopt;
+    }
+    struct Closer {
+        int fd;
+        ~Closer()
+        {
+            if (fd != STDIN_FILENO)
+                ::close(fd);
+        }
+    } closer { fd };
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) {
+        error = std::strerror(errno);
+        return std::nullopt;
+    }
+    if (S_ISDIR(info.st_mode)) {
+        error = "it is a folder";
+        return std::nullopt;
+    }
+    std::string text;
+    char buffer[65536];
+    for (;;) {
+        ssize_t const got = ::read(fd, buffer, sizeof buffer);
+        if (got == 0)
+            return text;
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            error = std::strerror(errno);
+            return std::nullopt;
+        }
+        if (text.size() + static_cast<std::size_t>(got) > max_script_bytes) {
+            error = "it is larger than " + std::to_string(max_script_bytes >> 20) + " MiB";
+            return std::nullopt;
+        }
+        text.append(buffer, static_cast<std::size_t>(got));
+    }
+}
+
+}
+
 int run_script_file(std::string const& path, HeadlessGame const& game, std::ostream& out, std::ostream& err)
 {
-    std::stringstream text;
-    if (path == "-") {
-        text << std::cin.rdbuf();
-    } else {
-        std::ifstream in(path, std::ios::binary);
-        if (!in) {
-            err << path << ": cannot read the script" << std::endl;
-            return 2;
-        }
-        text << in.rdbuf();
+    std::string why;
+    auto const text = read_script_text(path, why);
+    if (!text) {
+        err << path << ": cannot read the script: " << why << std::endl;
+        return 2;
     }
     try {
-        return run_script(parse_script(text.str(), path), game, out, err);
+        return run_script(parse_script(*text, path), game, out, err);
     } catch (ScriptError const& error) {
         err << path << ":" << error.line() << ": " << error.what() << std::endl;
         return 2;

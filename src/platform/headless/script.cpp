@@ -1,25 +1,64 @@
 // Parsing scripts into commands; names are checked later, against the forms as they stand.
 #include "platform/headless/script.hpp"
 
+#include "platform/echoed.hpp"
+
 #include <charconv>
+#include <cmath>
 #include <map>
+#include <type_traits>
 
 namespace platform {
 
 namespace {
 
-std::vector<std::string> split_words(std::string_view text)
+bool is_blank(char c) { return c == ' ' || c == '\t'; }
+
+// A word that starts with `"` runs to the next unescaped `"` and may hold spaces; inside it `\"`,
+// `\\` and `\n` stand for a quote, a backslash and a line break, as in the transcript.
+std::size_t read_quoted(int line, std::string_view text, std::size_t i, std::string& word)
+{
+    for (++i; i < text.size(); ++i) {
+        char const c = text[i];
+        if (c == '"') {
+            if (i + 1 < text.size() && !is_blank(text[i + 1]))
+                throw ScriptError(line, "a quoted word must end at a space, got " + echoed(text.substr(i + 1)) + " after its closing quote");
+            return i + 1;
+        }
+        if (c != '\\') {
+            word += c;
+            continue;
+        }
+        char const escaped = i + 1 < text.size() ? text[++i] : '\0';
+        if (escaped == '"' || escaped == '\\')
+            word += escaped;
+        else if (escaped == 'n')
+            word += '\n';
+        else
+            throw ScriptError(line, "a quoted word knows only the escapes \\\", \\\\ and \\n, got " + echoed(text.substr(i - 1, 2)));
+    }
+    throw ScriptError(line, "a quoted word has no closing quote");
+}
+
+std::vector<std::string> split_words(int line, std::string_view text)
 {
     std::vector<std::string> words;
     std::size_t i = 0;
     while (i < text.size()) {
-        while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
+        while (i < text.size() && is_blank(text[i]))
             ++i;
-        std::size_t start = i;
-        while (i < text.size() && text[i] != ' ' && text[i] != '\t')
-            ++i;
-        if (i > start)
-            words.emplace_back(text.substr(start, i - start));
+        if (i >= text.size())
+            break;
+        std::string word;
+        if (text[i] == '"') {
+            i = read_quoted(line, text, i, word);
+        } else {
+            std::size_t const start = i;
+            while (i < text.size() && !is_blank(text[i]))
+                ++i;
+            word = text.substr(start, i - start);
+        }
+        words.push_back(std::move(word));
     }
     return words;
 }
@@ -30,8 +69,14 @@ Number parse_number(int line, std::string const& word, char const* what)
     Number value {};
     auto const* end = word.data() + word.size();
     auto [ptr, ec] = std::from_chars(word.data(), end, value);
+    if (ec == std::errc::result_out_of_range && ptr == end)
+        throw ScriptError(line, std::string(what) + " out of range: " + echoed(word));
     if (ec != std::errc() || ptr != end)
-        throw ScriptError(line, std::string("expected ") + what + ", got '" + word + "'");
+        throw ScriptError(line, std::string("expected ") + what + ", got " + echoed(word));
+    if constexpr (std::is_floating_point_v<Number>) {
+        if (!std::isfinite(value))
+            throw ScriptError(line, std::string("expected ") + what + " as a finite number, got " + echoed(word));
+    }
     return value;
 }
 
@@ -44,20 +89,20 @@ int parse_button(int line, std::string const& word)
         return 1;
     if (word == "right")
         return 2;
-    throw ScriptError(line, "expected left or right, got '" + word + "'");
+    throw ScriptError(line, "expected left or right, got " + echoed(word));
 }
 
-// "fire(3)" -> ("fire", 3); "imgpig1" -> ("imgpig1", -1).
-void split_index(int line, std::string const& part, std::string& name, int& index)
+// "fire(3)" -> ("fire", 3); "imgpig1" -> ("imgpig1", none).
+void split_index(int line, std::string const& part, std::string& name, std::optional<int>& index)
 {
     auto const open = part.find('(');
     if (open == std::string::npos) {
         name = part;
-        index = -1;
+        index.reset();
         return;
     }
     if (part.back() != ')' || open == 0)
-        throw ScriptError(line, "bad control name '" + part + "'");
+        throw ScriptError(line, "bad control name " + echoed(part));
     name = part.substr(0, open);
     index = parse_int(line, part.substr(open + 1, part.size() - open - 2), "an index");
 }
@@ -80,7 +125,7 @@ ScriptTarget parse_control(int line, std::string const& word)
 {
     auto parts = split_dots(word);
     if (parts.size() != 2 || parts[0].empty() || parts[1].empty())
-        throw ScriptError(line, "expected FORM.CONTROL, got '" + word + "'");
+        throw ScriptError(line, "expected FORM.CONTROL, got " + echoed(word));
     ScriptTarget target;
     target.form = parts[0];
     target.text = word;
@@ -95,7 +140,7 @@ ScriptTarget parse_property(int line, std::string const& word)
     target.text = word;
     for (auto const& part : parts) {
         if (part.empty())
-            throw ScriptError(line, "expected FORM.CONTROL.PROPERTY or FORM.PROPERTY, got '" + word + "'");
+            throw ScriptError(line, "expected FORM.CONTROL.PROPERTY or FORM.PROPERTY, got " + echoed(word));
     }
     if (parts.size() == 2) {
         target.form = parts[0];
@@ -105,7 +150,7 @@ ScriptTarget parse_property(int line, std::string const& word)
         split_index(line, parts[1], target.control, target.index);
         target.property = parts[2];
     } else {
-        throw ScriptError(line, "expected FORM.CONTROL.PROPERTY or FORM.PROPERTY, got '" + word + "'");
+        throw ScriptError(line, "expected FORM.CONTROL.PROPERTY or FORM.PROPERTY, got " + echoed(word));
     }
     return target;
 }
@@ -125,10 +170,13 @@ ScriptCommand parse_line(int line, std::string_view text)
         { "close", Verb::close }, { "show", Verb::show }, { "print", Verb::print }, { "screenshot", Verb::screenshot },
     };
 
-    auto const words = split_words(text);
-    auto const found = verbs.find(words.front());
+    // `type` takes the rest of its line as it stands, quotes included.
+    auto const verb_end = text.find_first_of(" \t");
+    auto const verb = text.substr(0, verb_end);
+    auto const found = verbs.find(verb);
     if (found == verbs.end())
-        throw ScriptError(line, "unknown command '" + words.front() + "'");
+        throw ScriptError(line, "unknown command " + echoed(verb));
+    auto const words = found->second == Verb::type ? std::vector<std::string> { std::string(verb) } : split_words(line, text);
 
     ScriptCommand command;
     command.line = line;
@@ -139,6 +187,8 @@ ScriptCommand parse_line(int line, std::string_view text)
         command.seconds = parse_decimal(line, words[1], "seconds");
         if (command.seconds < 0)
             throw ScriptError(line, "wait takes a time that is not negative");
+        if (command.seconds > max_wait_seconds)
+            throw ScriptError(line, "wait takes at most " + std::to_string(static_cast<int>(max_wait_seconds)) + " seconds (a day of game time), got " + echoed(words[1]));
         break;
     case Verb::click:
     case Verb::dblclick:

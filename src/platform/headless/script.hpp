@@ -1,6 +1,8 @@
 // The script language of headless runs: one command a line, played as the player would.
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -14,7 +16,7 @@ enum class Verb { wait, click, clickat, down, up, dblclick, key, keydown, keyup,
 struct ScriptTarget {
     std::string form;
     std::string control; // empty when the target is the form itself
-    int index = -1;
+    std::optional<int> index; // written fire(3); any number, checked against the form's controls
     std::string property;
     std::string text; // as written, for the transcript
 };
@@ -52,6 +54,11 @@ public:
 private:
     int m_line = 0;
 };
+
+// The longest single `wait`: a day of game time.
+inline constexpr double max_wait_seconds = 86'400;
+// The largest script file a run reads (a play-through of the whole game is a few kilobytes).
+inline constexpr std::size_t max_script_bytes = std::size_t { 4 } << 20;
 
 // Reads a whole script; throws ScriptError naming the first line that cannot be understood.
 Script parse_script(std::string_view text, std::string file_name);

@@ -66,7 +66,7 @@ void LineEdit::insert(std::string_view text)
     std::string clean;
     for (std::size_t pos = 0; pos < text.size();) {
         auto const length = utf8_char_length(text, pos);
-        if (length > 1 || static_cast<unsigned char>(text[pos]) >= 0x20)
+        if (length > 1 || (static_cast<unsigned char>(text[pos]) >= 0x20 && text[pos] != 0x7F))
             clean.append(text.substr(pos, length));
         pos += length;
     }

@@ -37,6 +37,7 @@ int run_windowed(WindowOptions const& options, std::function<void(Runtime&)> con
     int const scale = options.scale ? std::clamp(*options.scale, 1, 4) : default_window_scale();
     RealClock clock;
     sdl::SdlBackend backend(clock, scale, options.fullscreen == WindowOptions::Fullscreen::yes ? sdl::ScreenMode::fullscreen : sdl::ScreenMode::windowed);
+    backend.set_window_icon(options.icon);
     Runtime runtime(clock, backend);
     if (install)
         install(runtime);

@@ -1,6 +1,8 @@
 // Real play in windows: starts SDL's video, runs the game's forms on the real clock, and ends it.
 #pragma once
 
+#include "platform/picture.hpp"
+
 #include <functional>
 #include <optional>
 #include <ostream>
@@ -13,6 +15,7 @@ struct WindowOptions {
     enum class Fullscreen { no, yes };
     std::optional<int> scale; // 1 to 4; unset picks the largest that fits the desktop
     Fullscreen fullscreen = Fullscreen::no;
+    Raster icon; // every window's icon, as pictures are rasterised; empty: the desktop's default
 };
 
 // Runs the game: `install` sets up the forms, `attach_media` the sound (it keeps the media alive

@@ -5,11 +5,14 @@
 #include "platform/sdl/font_library.hpp"
 #include "platform/sdl/form_painter.hpp"
 #include "platform/sdl/sdl_handles.hpp"
+#include "platform/whole_file.hpp"
 
 #include <SDL_image.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <memory>
+#include <vector>
 
 namespace platform {
 
@@ -18,6 +21,14 @@ namespace {
 struct ScreenshotState {
     sdl::FontLibrary fonts;
 };
+
+// More than a PNG of the picture can take even when nothing compresses: the raw rows with their
+// filter bytes, and room for the deflate blocks, chunks and header.
+std::size_t png_size_bound(int width, int height)
+{
+    std::size_t const raw = static_cast<std::size_t>(height) * (1 + static_cast<std::size_t>(width) * 4);
+    return raw + raw / 50 + 4096;
+}
 
 }
 
@@ -46,9 +57,18 @@ ScreenshotFn make_screenshot_renderer(int scale)
             SDL_RenderPresent(renderer.get());
         }
         renderer.reset();
-        if (IMG_SavePNG(surface.get(), path.c_str()) != 0)
-            return "cannot write " + path + ": " + IMG_GetError();
-        return {};
+        // Encoded in memory and written by a checked write, so that a full disk or a device
+        // that takes nothing is reported, not taken for success.
+        std::vector<std::uint8_t> png(png_size_bound(width, height));
+        SDL_RWops* memory = SDL_RWFromMem(png.data(), static_cast<int>(png.size()));
+        if (!memory || IMG_SavePNG_RW(surface.get(), memory, 0) != 0) {
+            if (memory)
+                SDL_RWclose(memory);
+            return std::string("cannot encode the picture: ") + IMG_GetError();
+        }
+        png.resize(static_cast<std::size_t>(SDL_RWtell(memory)));
+        SDL_RWclose(memory);
+        return write_whole_file(path, png);
     };
 }
 

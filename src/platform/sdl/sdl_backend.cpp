@@ -6,6 +6,7 @@
 #include "platform/form.hpp"
 #include "platform/runtime.hpp"
 #include "platform/sdl/key_map.hpp"
+#include "platform/sdl/window_icon.hpp"
 #include "platform/sdl/x11_desktop.hpp"
 
 #include <algorithm>
@@ -104,13 +105,17 @@ void SdlBackend::update_picture_offset(FormWindow& window) const
     window.set_picture_offset(offset);
 }
 
+void SdlBackend::set_window_icon(Raster const& icon) { m_icon = make_window_icon(icon); }
+
 void SdlBackend::window_shown(Form& form)
 {
     auto& slot = m_windows[&form];
     m_anchor[&form] = { form.window_left(), form.window_top() };
-    if (!slot)
+    if (!slot) {
         slot = std::make_unique<FormWindow>(form, m_fonts, m_scale, desktop_position(form));
-    else if (slot->mode() == ScreenMode::windowed)
+        if (m_icon && slot->window())
+            SDL_SetWindowIcon(slot->window(), m_icon.get());
+    } else if (slot->mode() == ScreenMode::windowed)
         slot->move_to(desktop_position(form));
     update_picture_offset(*slot);
     slot->show(m_mode);
@@ -179,6 +184,8 @@ void SdlBackend::dialog_opened(Dialog& dialog)
             over = window->window();
     }
     m_boxes.push_back(std::make_unique<DialogWindow>(dialog, m_fonts, m_clock, m_scale, over));
+    if (m_icon && m_boxes.back()->window())
+        SDL_SetWindowIcon(m_boxes.back()->window(), m_icon.get());
 }
 
 void SdlBackend::dialog_closed(Dialog& dialog)

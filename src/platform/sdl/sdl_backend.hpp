@@ -40,6 +40,9 @@ public:
     void dialog_closed(Dialog& dialog) override;
     void program_ending() override;
 
+    // Every window opened from now on shows this icon.
+    void set_window_icon(Raster const& icon);
+
     // The window of a form (null before it is first shown), and the box on top (null when none).
     FormWindow* window_of(Form const& form) const;
     DialogWindow* top_box() const { return m_boxes.empty() ? nullptr : m_boxes.back().get(); }
@@ -75,6 +78,7 @@ private:
     std::deque<MoveSpeed> m_recent_moves; // the last few real window moves
     FontLibrary m_fonts;
     std::map<Form const*, std::unique_ptr<FormWindow>> m_windows;
+    SurfacePtr m_icon;
     std::vector<Form*> m_shown; // oldest first
     std::vector<std::unique_ptr<DialogWindow>> m_boxes; // open boxes, top last
     // Where each form's window position (twips) was when its window was last really placed: the
