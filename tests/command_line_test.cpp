@@ -36,13 +36,18 @@ TEST(CommandLine, ParsesEveryOption)
     EXPECT_EQ(parsed.options->mode, RunMode::headless);
     EXPECT_EQ(parsed.options->script, "-");
     EXPECT_DOUBLE_EQ(parsed.options->start_time_of_day, 86399.5);
+
+    // Without --headless a script is played in real windows.
+    parsed = parse_command_line({ "--script", "a.script", "--scale", "1" });
+    ASSERT_TRUE(parsed.options) << parsed.error;
+    EXPECT_EQ(parsed.options->mode, RunMode::play_script);
 }
 
 TEST(CommandLine, RejectsWhatItCannotUse)
 {
     for (auto const& args : std::initializer_list<std::vector<std::string>> {
              { "--scale", "5" }, { "--scale", "0" }, { "--scale", "2x" }, { "--scale" }, { "--soundfont" }, { "--headless" },
-             { "--script", "a.script" }, { "--frobnicate" }, { "--time-of-day", "90000" } }) {
+             { "--script", "a.script", "--time-of-day", "5" }, { "--frobnicate" }, { "--time-of-day", "90000" } }) {
         auto parsed = parse_command_line(args);
         EXPECT_FALSE(parsed.options) << args.front();
         EXPECT_FALSE(parsed.error.empty());

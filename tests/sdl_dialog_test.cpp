@@ -83,7 +83,7 @@ Dialog input_dialog(std::string default_text)
 TEST_F(DummyVideo, MessageBoxClosesWithEnterSpaceEscapeAndItsCloseButton)
 {
     auto dialog = message_dialog();
-    DialogWindow box(dialog, m_fonts, m_clock, 1, nullptr);
+    DialogWindow box(dialog, m_fonts, m_clock, 1, nullptr, nullptr, TitleStrip::from_window_manager);
     ASSERT_TRUE(box.opened()) << SDL_GetError();
     EXPECT_EQ(box.handle(key_down(SDLK_a)), DialogAction::none);
     EXPECT_EQ(box.handle(key_down(SDLK_RETURN)), DialogAction::ok);
@@ -99,7 +99,7 @@ TEST_F(DummyVideo, MessageBoxClosesWithEnterSpaceEscapeAndItsCloseButton)
 TEST_F(DummyVideo, MessageBoxOkIsPressedOnlyByAReleaseOverIt)
 {
     auto dialog = message_dialog();
-    DialogWindow box(dialog, m_fonts, m_clock, 2, nullptr);
+    DialogWindow box(dialog, m_fonts, m_clock, 2, nullptr, nullptr, TitleStrip::from_window_manager);
     ASSERT_TRUE(box.opened());
     auto const ok = box.layout().ok;
     EXPECT_EQ(box.handle(mouse(SDL_MOUSEBUTTONDOWN, box.id(), centre(ok))), DialogAction::none);
@@ -127,7 +127,7 @@ TEST_F(DummyVideo, MessageBoxIsSizedToItsTextWithTheButtonBelow)
 TEST_F(DummyVideo, InputBoxEditsTheDefaultTextAndReturnsIt)
 {
     auto dialog = input_dialog("abc");
-    DialogWindow box(dialog, m_fonts, m_clock, 1, nullptr);
+    DialogWindow box(dialog, m_fonts, m_clock, 1, nullptr, nullptr, TitleStrip::from_window_manager);
     ASSERT_TRUE(box.opened());
     // The default text starts selected: typing replaces it.
     box.handle(typed("\xC3\xA9"));
@@ -154,7 +154,7 @@ TEST_F(DummyVideo, InputBoxEditsTheDefaultTextAndReturnsIt)
 TEST_F(DummyVideo, InputBoxCancelsWithEscapeCloseAndTheCancelButton)
 {
     auto dialog = input_dialog("");
-    DialogWindow box(dialog, m_fonts, m_clock, 1, nullptr);
+    DialogWindow box(dialog, m_fonts, m_clock, 1, nullptr, nullptr, TitleStrip::from_window_manager);
     ASSERT_TRUE(box.opened());
     EXPECT_EQ(box.handle(key_down(SDLK_ESCAPE)), DialogAction::cancel);
     SDL_Event close {};
@@ -173,7 +173,7 @@ TEST_F(DummyVideo, InputBoxCancelsWithEscapeCloseAndTheCancelButton)
 TEST_F(DummyVideo, InputBoxHoldsAtMost255Characters)
 {
     auto dialog = input_dialog(std::string(300, 'd'));
-    DialogWindow box(dialog, m_fonts, m_clock, 1, nullptr);
+    DialogWindow box(dialog, m_fonts, m_clock, 1, nullptr, nullptr, TitleStrip::from_window_manager);
     EXPECT_EQ(dialog.input.size(), input_box_max_length);
     box.handle(key_down(SDLK_END));
     box.handle(typed("more"));

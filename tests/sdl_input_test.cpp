@@ -4,7 +4,7 @@
 #include "platform/form.hpp"
 #include "platform/runtime.hpp"
 #include "platform/sdl/key_map.hpp"
-#include "platform/sdl/line_edit.hpp"
+#include "platform/line_edit.hpp"
 #include "platform/sdl/sdl_backend.hpp"
 #include "platform/sdl/sdl_video.hpp"
 #include "platform/sdl/text_layout.hpp"

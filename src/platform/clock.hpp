@@ -17,9 +17,14 @@ inline Micros seconds_to_micros(double seconds)
     return static_cast<Micros>(seconds * 1e6 + (seconds >= 0 ? 0.5 : -0.5));
 }
 
+// A real clock runs on while handlers run, so ticks start late; a virtual one stands still and
+// every tick starts at its due time.
+enum class ClockKind { real, virtual_time };
+
 class Clock {
 public:
     virtual ~Clock() = default;
+    virtual ClockKind kind() const = 0;
     // Monotonic time since the clock started; never jumps back, never wraps at midnight.
     virtual Micros now() const = 0;
     // Seconds since local midnight, only for a screen that shows the time of day.
@@ -29,6 +34,7 @@ public:
 class RealClock final : public Clock {
 public:
     RealClock();
+    ClockKind kind() const override { return ClockKind::real; }
     Micros now() const override;
     double time_of_day() const override;
 
@@ -44,6 +50,7 @@ public:
     {
     }
 
+    ClockKind kind() const override { return ClockKind::virtual_time; }
     Micros now() const override { return m_now; }
     double time_of_day() const override;
 

@@ -4,6 +4,8 @@
 #include "platform/form.hpp"
 #include "platform/runtime.hpp"
 
+#include <algorithm>
+
 namespace platform {
 
 Timer::Timer(Form& form, std::string name, int interval, Switch state)
@@ -21,8 +23,11 @@ Timer::~Timer() { form().runtime().remove_timer(*this); }
 
 void Timer::restart()
 {
-    m_base = form().runtime().clock().now();
-    m_next_due = m_base + static_cast<Micros>(m_interval) * 1000;
+    Runtime const& runtime = form().runtime();
+    Micros const period = static_cast<Micros>(m_interval) * 1000;
+    // Switched on by a tick that started late: on that tick's grid, the next point of it after now.
+    m_base = runtime.clock().now() - (period > 0 ? runtime.tick_lateness() % period : 0);
+    m_next_due = m_base + period;
 }
 
 void Timer::set_interval(int interval)
@@ -42,7 +47,9 @@ void Timer::fire()
 {
     // The next tick is the first grid point after now: on the virtual clock that is the very next
     // one; on the real clock ticks that fell behind coalesce into this one.
-    Micros const now = form().runtime().clock().now();
+    Runtime& runtime = form().runtime();
+    Micros const now = runtime.clock().now();
+    Micros const due = m_next_due;
     Micros const period = static_cast<Micros>(m_interval) * 1000;
     if (now < m_next_due + period)
         m_next_due += period;
@@ -51,13 +58,20 @@ void Timer::fire()
 
     struct RunningGuard {
         bool& running;
-        explicit RunningGuard(bool& flag)
+        Runtime& runtime;
+        RunningGuard(bool& flag, Runtime& owner, Micros lateness)
             : running(flag)
+            , runtime(owner)
         {
             running = true;
+            runtime.tick_started(lateness);
         }
-        ~RunningGuard() { running = false; }
-    } guard(m_running);
+        ~RunningGuard()
+        {
+            runtime.tick_ended();
+            running = false;
+        }
+    } guard(m_running, runtime, runtime.clock().kind() == ClockKind::real ? std::max<Micros>(0, now - due) : 0);
     on_tick();
 }
 

@@ -11,6 +11,7 @@ std::string usage()
 {
     return "usage: grawn2 [--scale N] [--fullscreen] [--soundfont PATH] [--mute] [--help] [--version]\n"
            "       grawn2 --headless --script FILE|- [--time-of-day SECONDS] [--scale N]\n"
+           "       grawn2 --script FILE|- [--scale N] [--fullscreen] [--mute] [--soundfont PATH]\n"
            "       grawn2 --art-sheet FILE.png\n"
            "\n"
            "  --scale N          window scale, 1 to 4 (default: the largest that fits the desktop)\n"
@@ -18,7 +19,9 @@ std::string usage()
            "  --soundfont PATH   General MIDI soundfont for the tunes\n"
            "  --mute             no sound at all\n"
            "  --headless         no display and no audio; play a script on a virtual clock\n"
-           "  --script FILE      the script to play (- reads standard input); the transcript goes to stdout\n"
+           "  --script FILE      the script to play (- reads standard input); the transcript goes to stdout;\n"
+           "                     without --headless it is played in real windows on the real clock, its\n"
+           "                     clicks, keys and box buttons sent through the display server\n"
            "  --time-of-day S    headless: the time of day, in seconds since midnight, at which the run starts\n"
            "  --art-sheet FILE   draw every picture of the game into FILE.png and exit\n"
            "  --help             this text\n"
@@ -29,6 +32,7 @@ ParseResult parse_command_line(std::vector<std::string> const& args)
 {
     Options options;
     bool headless = false;
+    bool time_of_day = false;
     auto value_of = [&](std::size_t& i, std::string& out) {
         if (i + 1 >= args.size())
             return false;
@@ -75,6 +79,7 @@ ParseResult parse_command_line(std::vector<std::string> const& args)
             if (ec != std::errc() || ptr != value.data() + value.size() || !(seconds >= 0 && seconds < 86400))
                 return { {}, "--time-of-day needs seconds since midnight, at least 0 and less than 86400, got " + platform::echoed(value) };
             options.start_time_of_day = seconds;
+            time_of_day = true;
         } else if (arg == "--art-sheet") {
             if (!value_of(i, options.art_sheet))
                 return { {}, "--art-sheet needs a file name" };
@@ -89,8 +94,10 @@ ParseResult parse_command_line(std::vector<std::string> const& args)
         if (options.script.empty())
             return { {}, "--headless needs --script FILE" };
         options.mode = RunMode::headless;
+    } else if (time_of_day) {
+        return { {}, "--time-of-day works only with --headless" };
     } else if (!options.script.empty()) {
-        return { {}, "--script works only with --headless" };
+        options.mode = RunMode::play_script;
     }
     return { options, {} };
 }

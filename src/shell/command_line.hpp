@@ -7,7 +7,7 @@
 
 namespace shell {
 
-enum class RunMode { play, headless, art_sheet, help, version };
+enum class RunMode { play, play_script, headless, art_sheet, help, version };
 enum class Sound { on, mute };
 enum class Display { window, fullscreen };
 

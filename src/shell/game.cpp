@@ -52,7 +52,7 @@ platform::HeadlessGame headless_game(Options const& options, std::string folder)
     return game;
 }
 
-int play(Options const& options, std::string const& folder)
+int play(Options const& options, std::string const& folder, std::unique_ptr<platform::CommandSource> player = {})
 {
     platform::AudioOptions audio;
     if (!options.soundfont.empty())
@@ -66,11 +66,17 @@ int play(Options const& options, std::string const& folder)
     windows.scale = options.scale;
     windows.fullscreen = options.display == Display::fullscreen ? platform::WindowOptions::Fullscreen::yes : platform::WindowOptions::Fullscreen::no;
     windows.icon = platform::rasterize(art::game_icon(window_icon_pixels), 1);
+    if (player) {
+        // A played run: its commands become real input, and its transcript goes to stdout.
+        windows.player = [&player] { return std::move(player); };
+        windows.screenshot = platform::make_screenshot_renderer(options.scale.value_or(1));
+        windows.transcript = &std::cout;
+    }
     return platform::run_windowed(
         windows, install_screens, [](platform::Runtime& runtime) { runtime.show_form("intro"); },
         [&](platform::Runtime& runtime) {
             backend = platform::open_audio(audio);
-            media = std::make_unique<platform::Media>(folder, *backend);
+            media = std::make_unique<platform::Media>(folder, *backend, [&runtime](std::string const& line) { runtime.trace(line); });
             runtime.set_media(media.get());
         },
         std::cerr);
@@ -102,6 +108,12 @@ int main(int argc, char** argv)
             return 1;
         }
         return 0;
+    case RunMode::play_script: {
+        auto script = platform::load_script(options.script, std::cerr);
+        if (!script)
+            return 2;
+        return play(options, program_folder(argv[0]), std::make_unique<platform::ScriptSource>(std::move(*script)));
+    }
     case RunMode::play:
         break;
     }

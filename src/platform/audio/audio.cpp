@@ -33,8 +33,10 @@ std::unique_ptr<MediaBackend> open_audio(AudioOptions const& options)
     if (options.output == AudioOutput::mute)
         return make_silent_media();
     auto audio = SdlAudio::open();
-    if (!audio)
+    if (!audio) {
+        std::fprintf(stderr, "grawn2: no audio device: playing without sound\n");
         return make_silent_media();
+    }
     auto const soundfont = options.soundfont ? options.soundfont
                                              : find_soundfont([](char const* name) {
                                                    return static_cast<char const*>(

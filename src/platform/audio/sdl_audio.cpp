@@ -2,6 +2,7 @@
 #include "platform/audio/sdl_audio.hpp"
 
 #include "platform/audio/clock_wait.hpp"
+#include "platform/audio/quiet_alsa.hpp"
 
 namespace platform {
 
@@ -17,6 +18,9 @@ constexpr std::int64_t sync_grace_microseconds = 250'000;
 
 std::unique_ptr<SdlAudio> SdlAudio::open()
 {
+    // SDL tries the desktop's sound servers and then ALSA, in its usual order; ALSA's complaints
+    // about a missing card are its own business, the game says it once in its own words.
+    silence_alsa_errors();
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
         return nullptr;
     std::unique_ptr<SdlAudio> audio(new SdlAudio());

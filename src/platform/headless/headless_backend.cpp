@@ -2,10 +2,9 @@
 #include "platform/headless/headless_backend.hpp"
 
 #include "platform/control.hpp"
-#include "platform/echoed.hpp"
+#include "platform/headless/script_targets.hpp"
 #include "platform/form.hpp"
 #include "platform/runtime.hpp"
-#include "platform/sdl/line_edit.hpp"
 #include "platform/timer.hpp"
 
 #include <algorithm>
@@ -51,58 +50,13 @@ void HeadlessBackend::wait(Runtime& runtime, std::optional<Micros> deadline)
     m_clock.advance_to(target);
 }
 
-Form& HeadlessBackend::loaded_form(Runtime& runtime, ScriptCommand const& command) const
-{
-    auto const& name = command.target.form;
-    if (!runtime.knows_form(name))
-        throw ScriptError(command.line, "unknown form " + echoed(name));
-    Form* form = runtime.find_form(name);
-    if (!form || !form->loaded())
-        throw ScriptError(command.line, "form " + echoed(name) + " is not loaded");
-    return *form;
-}
-
-Control& HeadlessBackend::control_of(Runtime& runtime, ScriptCommand const& command) const
-{
-    Form& form = loaded_form(runtime, command);
-    auto const& name = command.target.control;
-    auto const& controls = form.controls();
-    auto const named = std::find_if(controls.begin(), controls.end(), [&](Control const* c) { return c->name() == name; });
-    if (named == controls.end())
-        throw ScriptError(command.line, "form " + echoed(form.name()) + " has no control " + echoed(name));
-    bool const is_array = (*named)->index() >= 0;
-    auto const& index = command.target.index;
-    if (index && !is_array)
-        throw ScriptError(command.line, "control " + echoed(name) + " is not an array, so it takes no index (" + std::to_string(*index) + ")");
-    if (!index && is_array)
-        throw ScriptError(command.line, "control " + echoed(name) + " is an array: name one of its elements, as " + name + "(" + std::to_string((*named)->index()) + ")");
-    if (!index)
-        return **named;
-    Control* control = form.find_control(name, *index);
-    if (!control || *index < 0)
-        throw ScriptError(command.line, "control array " + echoed(name) + " has no element " + std::to_string(*index));
-    return *control;
-}
-
 void HeadlessBackend::post_click(Runtime& runtime, ScriptCommand const& command, Verb verb)
 {
-    double x = 0;
-    double y = 0;
-    Form* form = nullptr;
-    if (command.point == PointKind::control) {
-        Control& control = control_of(runtime, command);
-        form = &control.form();
-        x = control.left() + control.width() / 2;
-        y = control.top() + control.height() / 2;
-    } else {
-        form = &loaded_form(runtime, command);
-        x = command.x * form->units_per_pixel();
-        y = command.y * form->units_per_pixel();
-    }
+    auto const point = script_point(runtime, command);
     InputEvent event;
-    event.form = form;
-    event.x = x;
-    event.y = y;
+    event.form = point.form;
+    event.x = point.x;
+    event.y = point.y;
     event.button = command.button;
     event.source_line = command.line;
     auto post = [&](InputKind kind) {
@@ -125,64 +79,6 @@ void HeadlessBackend::post_click(Runtime& runtime, ScriptCommand const& command,
         post(InputKind::mouse_up);
         break;
     }
-}
-
-namespace {
-
-std::string yes_no(bool value) { return value ? "True" : "False"; }
-
-}
-
-void HeadlessBackend::print(Runtime& runtime, ScriptCommand const& command) const
-{
-    auto const& property = command.target.property;
-    std::string value;
-    if (command.target.control.empty()) {
-        Form& form = loaded_form(runtime, command);
-        if (property == "Left")
-            value = format_number(form.window_left());
-        else if (property == "Top")
-            value = format_number(form.window_top());
-        else if (property == "Visible")
-            value = yes_no(form.visible());
-        else if (property == "Caption")
-            value = quote(form.caption());
-        else if (property == "ScaleWidth")
-            value = format_number(form.scale_width());
-        else if (property == "ScaleHeight")
-            value = format_number(form.scale_height());
-        else
-            throw ScriptError(command.line, "forms have no property " + echoed(property));
-    } else {
-        Control& control = control_of(runtime, command);
-        auto const* label = dynamic_cast<Label const*>(&control);
-        auto const* button = dynamic_cast<Button const*>(&control);
-        auto const* sprite = dynamic_cast<Sprite const*>(&control);
-        auto const* timer = dynamic_cast<Timer const*>(&control);
-        if (property == "Left")
-            value = format_number(control.left());
-        else if (property == "Top")
-            value = format_number(control.top());
-        else if (property == "Width")
-            value = format_number(control.width());
-        else if (property == "Height")
-            value = format_number(control.height());
-        else if (property == "Visible")
-            value = yes_no(control.visible());
-        else if (property == "Enabled")
-            value = yes_no(control.enabled());
-        else if (property == "Caption" && label)
-            value = quote(label->caption());
-        else if (property == "Caption" && button)
-            value = quote(button->caption());
-        else if (property == "Interval" && timer)
-            value = std::to_string(timer->interval());
-        else if (property == "Picture" && sprite)
-            value = sprite->picture() ? sprite->picture()->name() : "none";
-        else
-            throw ScriptError(command.line, "control " + echoed(control.display_name()) + " has no property " + echoed(property));
-    }
-    runtime.trace("value " + command.target.text + " " + value);
 }
 
 void HeadlessBackend::execute(Runtime& runtime, ScriptCommand const& command)
@@ -208,7 +104,7 @@ void HeadlessBackend::execute(Runtime& runtime, ScriptCommand const& command)
     case Verb::keydown:
     case Verb::keyup: {
         InputEvent event;
-        event.form = &loaded_form(runtime, command);
+        event.form = &script_form(runtime, command);
         event.key = command.key;
         event.shift = command.shift;
         event.source_line = command.line;
@@ -228,11 +124,7 @@ void HeadlessBackend::execute(Runtime& runtime, ScriptCommand const& command)
             runtime.trace("ignored " + std::to_string(command.line) + " no input box is open");
             return;
         }
-        // As the window's editor takes typing: control characters dropped, a line break ends it,
-        // at most so many letters, never half of one.
-        sdl::LineEdit typed({}, input_box_max_length);
-        typed.insert(command.text);
-        dialog->input = typed.text();
+        dialog->input = typed_text(command.text);
         return;
     }
     case Verb::ok:
@@ -248,31 +140,20 @@ void HeadlessBackend::execute(Runtime& runtime, ScriptCommand const& command)
     case Verb::close: {
         InputEvent event;
         event.kind = InputKind::close;
-        event.form = &loaded_form(runtime, command);
+        event.form = &script_form(runtime, command);
         event.source_line = command.line;
         runtime.post(event);
         return;
     }
-    case Verb::show: {
-        if (!runtime.knows_form(command.target.form))
-            throw ScriptError(command.line, "unknown form " + echoed(command.target.form));
-        InputEvent event;
-        event.kind = InputKind::show;
-        event.form_name = command.target.form;
-        event.source_line = command.line;
-        runtime.post(event);
+    case Verb::show:
+        post_show(runtime, command);
         return;
-    }
     case Verb::print:
-        print(runtime, command);
+        print_value(runtime, command);
         return;
-    case Verb::screenshot: {
-        Form& form = loaded_form(runtime, command);
-        std::string const error = m_screenshot ? m_screenshot(form, command.text) : "rendering is not available";
-        if (!error.empty())
-            throw ScriptError(command.line, "screenshot failed: " + error);
+    case Verb::screenshot:
+        take_screenshot(runtime, command, m_screenshot);
         return;
-    }
     }
 }
 

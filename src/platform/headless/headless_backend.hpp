@@ -5,6 +5,7 @@
 #include "platform/clock.hpp"
 #include "platform/headless/command_source.hpp"
 #include "platform/headless/script.hpp"
+#include "platform/headless/script_targets.hpp"
 
 #include <functional>
 #include <memory>
@@ -15,8 +16,6 @@ namespace platform {
 
 class Control;
 
-// Renders a form to a PNG file; returns an error message, empty on success.
-using ScreenshotFn = std::function<std::string(Form& form, std::string const& path)>;
 
 class HeadlessBackend final : public Backend {
 public:
@@ -36,10 +35,7 @@ public:
 
 private:
     void execute(Runtime& runtime, ScriptCommand const& command);
-    Form& loaded_form(Runtime& runtime, ScriptCommand const& command) const;
-    Control& control_of(Runtime& runtime, ScriptCommand const& command) const;
     void post_click(Runtime& runtime, ScriptCommand const& command, Verb verb);
-    void print(Runtime& runtime, ScriptCommand const& command) const;
 
     VirtualClock& m_clock;
     std::unique_ptr<CommandSource> m_commands;

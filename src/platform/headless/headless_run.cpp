@@ -5,6 +5,8 @@
 #include "platform/media.hpp"
 #include "platform/runtime.hpp"
 
+#include <SDL.h>
+
 #include <cerrno>
 #include <cstring>
 #include <optional>
@@ -23,6 +25,9 @@ int run_script(Script script, HeadlessGame const& game, std::ostream& out, std::
 
 int run_commands(std::unique_ptr<CommandSource> commands, HeadlessGame const& game, std::ostream& out, std::ostream& err)
 {
+    // Drawing screenshots on surfaces needs no video driver; should anything in a headless run
+    // start SDL's video, it must not go looking for a display.
+    SDL_SetHint(SDL_HINT_VIDEODRIVER, "dummy");
     std::string const file = commands->name();
     VirtualClock clock(game.start_time_of_day);
     HeadlessBackend backend(clock, std::move(commands));
@@ -100,20 +105,28 @@ std::optional<std::string> read_script_text(std::string const& path, std::string
 
 }
 
-int run_script_file(std::string const& path, HeadlessGame const& game, std::ostream& out, std::ostream& err)
+std::optional<Script> load_script(std::string const& path, std::ostream& err)
 {
     std::string why;
     auto const text = read_script_text(path, why);
     if (!text) {
         err << path << ": cannot read the script: " << why << std::endl;
-        return 2;
+        return std::nullopt;
     }
     try {
-        return run_script(parse_script(*text, path), game, out, err);
+        return parse_script(*text, path);
     } catch (ScriptError const& error) {
         err << path << ":" << error.line() << ": " << error.what() << std::endl;
-        return 2;
+        return std::nullopt;
     }
+}
+
+int run_script_file(std::string const& path, HeadlessGame const& game, std::ostream& out, std::ostream& err)
+{
+    auto script = load_script(path, err);
+    if (!script)
+        return 2;
+    return run_script(std::move(*script), game, out, err);
 }
 
 }

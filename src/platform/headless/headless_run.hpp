@@ -7,6 +7,7 @@
 #include <functional>
 #include <iosfwd>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace platform {
@@ -29,6 +30,10 @@ struct HeadlessGame {
 int run_script(Script script, HeadlessGame const& game, std::ostream& out, std::ostream& err);
 // The same with commands from any source, a player that watches the game for one.
 int run_commands(std::unique_ptr<CommandSource> commands, HeadlessGame const& game, std::ostream& out, std::ostream& err);
+
+// Reads and parses the script at `path` ("-" for standard input); nothing, after a line on `err`
+// that says why, when it cannot be read or understood.
+std::optional<Script> load_script(std::string const& path, std::ostream& err);
 
 // Reads and plays the script at `path` ("-" for standard input).
 int run_script_file(std::string const& path, HeadlessGame const& game, std::ostream& out, std::ostream& err);

@@ -3,6 +3,7 @@
 
 #include "platform/sdl/box_icons.hpp"
 #include "platform/sdl/spans.hpp"
+#include "platform/sdl/x11_desktop.hpp"
 
 #include <algorithm>
 
@@ -19,7 +20,9 @@ constexpr int input_box_width = 360;
 constexpr int field_height = 21;
 constexpr Micros blink_period = 530'000;
 
+constexpr int title_strip_height = 18;
 constexpr Color selection_back { 0, 0, 128 };
+constexpr Color title_back { 0, 0, 128 };
 constexpr Color field_shadow { 128, 128, 128 };
 constexpr Color field_light { 223, 223, 223 };
 
@@ -33,7 +36,34 @@ bool contains(SDL_Rect const& rect, int x, int y)
 
 }
 
-BoxLayout layout_box(Dialog const& dialog, FontLibrary& fonts, int scale)
+namespace {
+
+BoxLayout layout_content(Dialog const& dialog, FontLibrary& fonts, int scale);
+
+void move_down(SDL_Rect& rect, int by)
+{
+    if (rect.w > 0 || rect.h > 0)
+        rect.y += by;
+}
+
+}
+
+BoxLayout layout_box(Dialog const& dialog, FontLibrary& fonts, int scale, TitleStrip strip)
+{
+    BoxLayout layout = layout_content(dialog, fonts, scale);
+    if (strip == TitleStrip::from_window_manager)
+        return layout;
+    int const height = title_strip_height * scale;
+    for (SDL_Rect* rect : { &layout.icon, &layout.text, &layout.ok, &layout.cancel, &layout.field })
+        move_down(*rect, height);
+    layout.title = { 0, 0, layout.width, height };
+    layout.height += height;
+    return layout;
+}
+
+namespace {
+
+BoxLayout layout_content(Dialog const& dialog, FontLibrary& fonts, int scale)
 {
     int const s = scale;
     int const m = margin * s;
@@ -66,11 +96,14 @@ BoxLayout layout_box(Dialog const& dialog, FontLibrary& fonts, int scale)
     return layout;
 }
 
-DialogWindow::DialogWindow(Dialog& dialog, FontLibrary& fonts, Clock const& clock, int scale, SDL_Window* over)
+}
+
+DialogWindow::DialogWindow(Dialog& dialog, FontLibrary& fonts, Clock const& clock, int scale, SDL_Window* over, SDL_Window* owner,
+    TitleStrip strip)
     : m_dialog(dialog)
     , m_clock(clock)
     , m_scale(scale)
-    , m_layout(layout_box(dialog, fonts, scale))
+    , m_layout(layout_box(dialog, fonts, scale, strip))
     , m_edit(dialog.input, input_box_max_length)
     , m_blink_start(clock.now())
 {
@@ -90,8 +123,9 @@ DialogWindow::DialogWindow(Dialog& dialog, FontLibrary& fonts, Clock const& cloc
     m_window.reset(SDL_CreateWindow(dialog.title.c_str(), x, y, m_layout.width, m_layout.height, SDL_WINDOW_HIDDEN));
     if (!m_window)
         return;
-    if (over)
-        SDL_SetWindowModalFor(m_window.get(), over);
+    // A classic modal box: a dialog that stays above its owner, with only a close button, set
+    // before the window manager first sees the window.
+    x11::make_dialog(m_window.get(), owner);
     m_renderer.reset(SDL_CreateRenderer(m_window.get(), -1, SDL_RENDERER_SOFTWARE));
     if (!m_renderer)
         return;
@@ -261,6 +295,15 @@ void DialogWindow::draw()
     SDL_Renderer* renderer = m_renderer.get();
     int const s = m_scale;
     fill_rects(renderer, { { 0, 0, m_layout.width, m_layout.height } }, colors::button_face);
+    if (m_layout.title.h > 0) {
+        fill_rects(renderer, { m_layout.title }, title_back);
+        Font title_font;
+        title_font.weight = FontWeight::bold;
+        TextBlock const& title = m_text->block(&m_dialog.title, m_dialog.title, { title_font, s, 0 });
+        int const inset = 4 * s;
+        m_text->draw(title, { inset, (m_layout.title.h - title.line_skip) / 2, std::max(m_layout.title.w - 2 * inset, title.width), title.line_skip },
+            Alignment::left, colors::white);
+    }
     if (auto icon = box_icon(m_dialog.icon); icon && m_dialog.kind == DialogKind::message) {
         if (SDL_Texture* texture = m_pictures->get(icon, s))
             SDL_RenderCopy(renderer, texture, nullptr, &m_layout.icon);

@@ -5,7 +5,7 @@
 #include "platform/dialog.hpp"
 #include "platform/sdl/font_library.hpp"
 #include "platform/sdl/form_painter.hpp"
-#include "platform/sdl/line_edit.hpp"
+#include "platform/line_edit.hpp"
 #include "platform/sdl/sdl_handles.hpp"
 #include "platform/sdl/text_painter.hpp"
 
@@ -19,10 +19,14 @@ enum class DialogAction { none, ok, cancel };
 // Where in the box a mouse press went down, so that only a release over the same button presses it.
 enum class BoxButton { none, ok, cancel };
 
+// Whether the box draws its own title strip: only when no window manager frames it with one.
+enum class TitleStrip { from_window_manager, drawn };
+
 // Sizes and places of a box's parts in window pixels, worked out from its text before the window exists.
 struct BoxLayout {
     int width = 0;
     int height = 0;
+    SDL_Rect title {}; // the drawn title strip; empty when the window manager draws the title
     SDL_Rect icon {};
     SDL_Rect text {};
     SDL_Rect ok {};
@@ -30,12 +34,14 @@ struct BoxLayout {
     SDL_Rect field {}; // empty on a message box
 };
 
-BoxLayout layout_box(Dialog const& dialog, FontLibrary& fonts, int scale);
+BoxLayout layout_box(Dialog const& dialog, FontLibrary& fonts, int scale, TitleStrip strip = TitleStrip::from_window_manager);
 
 class DialogWindow {
 public:
-    // `over` is the window to centre the box over; null centres it on the desktop.
-    DialogWindow(Dialog& dialog, FontLibrary& fonts, Clock const& clock, int scale, SDL_Window* over);
+    // `over` is the window to centre the box over, null to centre it on the desktop; `owner` is
+    // the window of the form that opened it (shown or not), which the box stays above.
+    DialogWindow(Dialog& dialog, FontLibrary& fonts, Clock const& clock, int scale, SDL_Window* over, SDL_Window* owner,
+        TitleStrip strip);
     ~DialogWindow();
     DialogWindow(DialogWindow const&) = delete;
     DialogWindow& operator=(DialogWindow const&) = delete;

@@ -174,4 +174,16 @@ FormPoint FormWindow::to_form(int x, int y) const
     return { std::floor(static_cast<double>(x - where.x) / where.scale) * units, std::floor(static_cast<double>(y - where.y) / where.scale) * units };
 }
 
+std::optional<SDL_Point> FormWindow::to_screen(FormPoint point) const
+{
+    auto const origin = x11::screen_origin(m_window.get());
+    if (!origin)
+        return std::nullopt;
+    auto const where = placement();
+    double const units = m_form.units_per_pixel();
+    int const x = where.x + static_cast<int>(std::floor(point.x / units)) * where.scale + where.scale / 2;
+    int const y = where.y + static_cast<int>(std::floor(point.y / units)) * where.scale + where.scale / 2;
+    return SDL_Point { origin->x + x, origin->y + y };
+}
+
 }

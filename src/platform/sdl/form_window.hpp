@@ -59,6 +59,9 @@ public:
     // A point of the window in the form's own units, whole pixels of the form; points off the
     // client area give coordinates outside the form.
     FormPoint to_form(int x, int y) const;
+    // The screen pixel at the middle of the form's pixel under a point in form units; nothing when
+    // the window's place on the screen cannot be learnt.
+    std::optional<SDL_Point> to_screen(FormPoint point) const;
 
 private:
     Placement placement() const;

@@ -8,6 +8,7 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <string>
 
 namespace platform {
 
@@ -34,7 +35,12 @@ int run_windowed(WindowOptions const& options, std::function<void(Runtime&)> con
         err << "grawn2: cannot open a window: " << video.error() << "; use --headless for scripts" << std::endl;
         return 1;
     }
-    int const scale = options.scale ? std::clamp(*options.scale, 1, 4) : default_window_scale();
+    int const fits = default_window_scale();
+    int scale = options.scale ? std::clamp(*options.scale, 1, 4) : fits;
+    if (scale > fits) {
+        err << "grawn2: --scale " << scale << " does not fit this desktop; using --scale " << fits << std::endl;
+        scale = fits;
+    }
     RealClock clock;
     sdl::SdlBackend backend(clock, scale, options.fullscreen == WindowOptions::Fullscreen::yes ? sdl::ScreenMode::fullscreen : sdl::ScreenMode::windowed);
     backend.set_window_icon(options.icon);
@@ -43,10 +49,27 @@ int run_windowed(WindowOptions const& options, std::function<void(Runtime&)> con
         install(runtime);
     if (attach_media)
         attach_media(runtime);
-    return runtime.run([&] {
-        if (start)
-            start(runtime);
-    });
+    std::string player_name;
+    if (options.player) {
+        auto commands = options.player();
+        player_name = commands->name();
+        backend.set_player(std::make_unique<sdl::RealPlayer>(clock, std::move(commands), options.screenshot));
+        runtime.set_transcript(options.transcript);
+    }
+    try {
+        int const status = runtime.run([&] {
+            if (start)
+                start(runtime);
+        });
+        if (options.transcript)
+            options.transcript->flush();
+        return status;
+    } catch (ScriptError const& error) {
+        if (options.transcript)
+            options.transcript->flush();
+        err << player_name << ":" << error.line() << ": " << error.what() << std::endl;
+        return 2;
+    }
 }
 
 }

@@ -35,9 +35,6 @@ std::size_t png_size_bound(int width, int height)
 ScreenshotFn make_screenshot_renderer(int scale)
 {
     scale = std::clamp(scale, 1, 4);
-    // Drawing on a surface needs no video driver; should anything in this process start SDL's
-    // video later, it must not go looking for a display.
-    SDL_SetHint(SDL_HINT_VIDEODRIVER, "dummy");
     auto state = std::make_shared<ScreenshotState>();
     return [state, scale](Form& form, std::string const& path) -> std::string {
         int const width = form.client_width() * scale;

@@ -123,6 +123,10 @@ void SdlBackend::window_shown(Form& form)
     std::erase(m_shown, &form);
     m_shown.push_back(&form);
     // A box opened during the form's load stays above it.
+    for (auto const& box : m_boxes) {
+        if (box->dialog().owner == &form)
+            x11::set_transient_for(box->window(), slot->window());
+    }
     if (!m_boxes.empty())
         m_boxes.back()->raise();
 }
@@ -179,11 +183,16 @@ void SdlBackend::dialog_opened(Dialog& dialog)
         m_held = {};
     }
     SDL_Window* over = nullptr;
-    if (dialog.owner && dialog.owner->visible()) {
-        if (auto* window = window_of(*dialog.owner))
-            over = window->window();
+    SDL_Window* owner = nullptr;
+    if (dialog.owner) {
+        if (auto* window = window_of(*dialog.owner)) {
+            owner = window->window();
+            if (dialog.owner->visible())
+                over = owner;
+        }
     }
-    m_boxes.push_back(std::make_unique<DialogWindow>(dialog, m_fonts, m_clock, m_scale, over));
+    auto const strip = x11::window_manager_running(any_window()) ? TitleStrip::from_window_manager : TitleStrip::drawn;
+    m_boxes.push_back(std::make_unique<DialogWindow>(dialog, m_fonts, m_clock, m_scale, over, owner, strip));
     if (m_icon && m_boxes.back()->window())
         SDL_SetWindowIcon(m_boxes.back()->window(), m_icon.get());
 }
@@ -238,6 +247,10 @@ std::optional<Micros> SdlBackend::next_wake(std::optional<Micros> deadline) cons
         if (!deadline || when < *deadline)
             deadline = when;
     };
+    if (m_player) {
+        if (auto const when = m_player->next_wake())
+            earliest(*when);
+    }
     for (auto const& [form, window] : m_windows) {
         if (window->needs_redraw() && form->visible())
             earliest(m_next_frame);
@@ -264,6 +277,8 @@ void SdlBackend::wait(Runtime& runtime, std::optional<Micros> deadline)
             return;
         }
     }
+    if (m_player && m_player->act(runtime, *this))
+        return;
     SDL_Event event;
     for (;;) {
         Micros now = m_clock.now();
@@ -279,6 +294,11 @@ void SdlBackend::wait(Runtime& runtime, std::optional<Micros> deadline)
         now = m_clock.now();
         if (deadline && now >= *deadline)
             return;
+        // The player's turn comes at the next call.
+        if (m_player) {
+            if (auto const turn = m_player->next_wake(); turn && now >= *turn)
+                return;
+        }
         auto const wake = next_wake(deadline);
         // Rounded up, so that the wait never ends just short of the deadline and spins.
         int const millis = wake ? static_cast<int>(std::clamp<Micros>((*wake - now + 999) / 1000, 0, INT_MAX)) : -1;
@@ -332,6 +352,10 @@ void SdlBackend::handle(Runtime& runtime, SDL_Event const& event)
         return;
     }
     bool const keyboard = event.type == SDL_KEYDOWN || event.type == SDL_KEYUP || event.type == SDL_TEXTINPUT;
+    bool const input = keyboard || event.type == SDL_MOUSEBUTTONDOWN || event.type == SDL_MOUSEBUTTONUP;
+    m_player_line = 0;
+    if (m_player && input)
+        m_player_line = m_player->saw(event, keyboard && event.type != SDL_TEXTINPUT ? key_code(event.key.keysym) : 0);
     // The top box takes every key, whichever window the keyboard was on.
     if (!m_boxes.empty() && keyboard)
         return handle_box_event(runtime, *m_boxes.back(), event);
@@ -360,6 +384,7 @@ void SdlBackend::post_mouse(Runtime& runtime, FormWindow& window, InputKind kind
     input.y = point.y;
     input.button = button;
     input.shift = shift_state(static_cast<Uint16>(SDL_GetModState()));
+    input.source_line = m_player_line;
     runtime.post(input);
 }
 
@@ -456,6 +481,7 @@ void SdlBackend::handle_form_event(Runtime& runtime, FormWindow& window, SDL_Eve
         input.form = &form;
         input.key = code;
         input.shift = shift_state(key.mod);
+        input.source_line = m_player_line;
         runtime.post(input);
         return;
     }
@@ -465,8 +491,11 @@ void SdlBackend::handle_form_event(Runtime& runtime, FormWindow& window, SDL_Eve
         if (button == 0)
             return;
         if (!m_boxes.empty()) {
-            if (event.type == SDL_MOUSEBUTTONDOWN)
+            if (event.type == SDL_MOUSEBUTTONDOWN) {
                 m_boxes.back()->raise();
+                if (m_player_line > 0)
+                    runtime.trace("ignored " + std::to_string(m_player_line) + " a modal box is open");
+            }
             return;
         }
         bool const down = event.type == SDL_MOUSEBUTTONDOWN;

@@ -7,6 +7,7 @@
 #include "platform/sdl/dialog_window.hpp"
 #include "platform/sdl/font_library.hpp"
 #include "platform/sdl/form_window.hpp"
+#include "platform/sdl/real_player.hpp"
 
 #include <deque>
 #include <map>
@@ -43,6 +44,11 @@ public:
     // Every window opened from now on shows this icon.
     void set_window_icon(Raster const& icon);
 
+    // A player whose commands become real input (a script, or the demo); none for a person.
+    void set_player(std::unique_ptr<RealPlayer> player) { m_player = std::move(player); }
+
+    // Any window of the game, for reaching the display connection; null before the first.
+    SDL_Window* any_window() const;
     // The window of a form (null before it is first shown), and the box on top (null when none).
     FormWindow* window_of(Form const& form) const;
     DialogWindow* top_box() const { return m_boxes.empty() ? nullptr : m_boxes.back().get(); }
@@ -56,8 +62,6 @@ private:
     };
 
     FormWindow* window_by_id(Uint32 id) const;
-    // Any window of the game, for reaching the display connection; null before the first.
-    SDL_Window* any_window() const;
     DialogWindow* box_by_id(Uint32 id) const;
     SDL_Point desktop_position(Form const& form) const;
     void update_picture_offset(FormWindow& window) const;
@@ -92,6 +96,8 @@ private:
     enum class Quit { no, asked } m_quit = Quit::no;
     Micros m_frame_interval = 16'667;
     Micros m_next_frame = 0;
+    std::unique_ptr<RealPlayer> m_player;
+    int m_player_line = 0; // the script line of the input being handled, 0 for a person's
 };
 
 // A move of a real window that takes longer than this is slow; one that takes longer than

@@ -1,6 +1,8 @@
 // Word wrapping of captions into lines that fit a width, whatever measures the text.
 #pragma once
 
+#include "platform/utf8.hpp"
+
 #include <functional>
 #include <string>
 #include <string_view>
@@ -15,8 +17,5 @@ using MeasureText = std::function<int(std::string_view)>;
 // than `max_width` (0 or less: no wrapping). A word too long for a line of its own is broken
 // between characters. Spaces inside a line are kept; spaces at a wrap are dropped.
 std::vector<std::string> wrap_text(std::string_view text, int max_width, MeasureText const& measure);
-
-// Byte length of the UTF-8 character that starts at text[pos] (1 for a stray byte).
-std::size_t utf8_char_length(std::string_view text, std::size_t pos);
 
 }

@@ -6,6 +6,7 @@
 #include <SDL_syswm.h>
 #include <X11/XKBlib.h>
 #include <X11/Xatom.h>
+#include <X11/keysym.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
@@ -18,6 +19,7 @@
 #include <set>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace platform::sdl::x11 {
 
@@ -159,9 +161,18 @@ void make_dialog(SDL_Window* box, SDL_Window* owner)
     hints.decorations = motif_decoration_border | motif_decoration_title | motif_decoration_menu;
     Atom const motif = atom(display, "_MOTIF_WM_HINTS");
     XChangeProperty(display, window, motif, motif, 32, PropModeReplace, reinterpret_cast<unsigned char const*>(&hints), 5);
-    if (auto const parent = native(owner); parent.display == display && parent.window)
-        XSetTransientForHint(display, window, parent.window);
+    set_transient_for(box, owner);
     XFlush(display);
+}
+
+void set_transient_for(SDL_Window* box, SDL_Window* owner)
+{
+    auto const child = native(box);
+    auto const parent = native(owner);
+    if (!child.display || child.display != parent.display || !parent.window)
+        return;
+    XSetTransientForHint(child.display, child.window, parent.window);
+    XFlush(child.display);
 }
 
 void request_close(SDL_Window* target)
@@ -252,6 +263,77 @@ bool fake_key(SDL_Window* any_window, unsigned long keysym, bool press)
     return true;
 }
 
+std::optional<unsigned long> keysym_of_key_code(int code)
+{
+    if (code >= 'A' && code <= 'Z')
+        return XK_a + (code - 'A');
+    if (code >= '0' && code <= '9')
+        return XK_0 + (code - '0');
+    if (code >= 112 && code <= 123)
+        return XK_F1 + (code - 112);
+    switch (code) {
+    case 8: return XK_BackSpace;
+    case 9: return XK_Tab;
+    case 13: return XK_Return;
+    case 16: return XK_Shift_L;
+    case 17: return XK_Control_L;
+    case 18: return XK_Alt_L;
+    case 27: return XK_Escape;
+    case 32: return XK_space;
+    case 33: return XK_Prior;
+    case 34: return XK_Next;
+    case 35: return XK_End;
+    case 36: return XK_Home;
+    case 37: return XK_Left;
+    case 38: return XK_Up;
+    case 39: return XK_Right;
+    case 40: return XK_Down;
+    case 45: return XK_Insert;
+    case 46: return XK_Delete;
+    default: return std::nullopt;
+    }
+}
+
+bool type_text(SDL_Window* any_window, std::string_view text)
+{
+    struct Stroke {
+        KeySym keysym;
+        bool shift;
+    };
+    std::vector<Stroke> strokes;
+    for (unsigned char c : text) {
+        // Printable ASCII letters are their own keysyms; anything else goes another way.
+        if (c < 0x20 || c > 0x7e)
+            return false;
+        auto const shift = keysym_needs_shift(any_window, c);
+        if (!shift)
+            return false;
+        strokes.push_back({ c, *shift });
+    }
+    for (auto const& stroke : strokes) {
+        if (stroke.shift)
+            fake_key(any_window, XK_Shift_L, true);
+        fake_key(any_window, stroke.keysym, true);
+        fake_key(any_window, stroke.keysym, false);
+        if (stroke.shift)
+            fake_key(any_window, XK_Shift_L, false);
+    }
+    return true;
+}
+
+std::optional<SDL_Point> screen_origin(SDL_Window* target)
+{
+    auto const [display, window] = native(target);
+    if (!display)
+        return std::nullopt;
+    int x = 0;
+    int y = 0;
+    Window child = 0;
+    if (!XTranslateCoordinates(display, window, DefaultRootWindow(display), 0, 0, &x, &y, &child))
+        return std::nullopt;
+    return SDL_Point { x, y };
+}
+
 void flush(SDL_Window* any_window)
 {
     if (Display* display = native(any_window).display)
@@ -279,11 +361,15 @@ void install_error_handler() { }
 bool wait_for_input(SDL_Window*, int) { return false; }
 bool window_manager_running(SDL_Window*) { return true; }
 void make_dialog(SDL_Window*, SDL_Window*) { }
+void set_transient_for(SDL_Window*, SDL_Window*) { }
 void request_close(SDL_Window*) { }
 bool fake_pointer(SDL_Window*, int, int) { return false; }
 bool fake_button(SDL_Window*, int, bool) { return false; }
 bool fake_key(SDL_Window*, unsigned long, bool) { return false; }
 std::optional<bool> keysym_needs_shift(SDL_Window*, unsigned long) { return std::nullopt; }
+std::optional<unsigned long> keysym_of_key_code(int) { return std::nullopt; }
+bool type_text(SDL_Window*, std::string_view) { return false; }
+std::optional<SDL_Point> screen_origin(SDL_Window*) { return std::nullopt; }
 void flush(SDL_Window*) { }
 void focus(SDL_Window*) { }
 

@@ -5,6 +5,7 @@
 #include <SDL.h>
 
 #include <optional>
+#include <string_view>
 
 namespace platform::sdl::x11 {
 
@@ -31,6 +32,10 @@ bool window_manager_running(SDL_Window* any_window);
 // its owner, modal state, and only a close button in its frame (no minimise or maximise).
 void make_dialog(SDL_Window* box, SDL_Window* owner);
 
+// Keeps a box above its owner's window, which may appear only after the box (a briefing shown
+// while its screen loads).
+void set_transient_for(SDL_Window* box, SDL_Window* owner);
+
 // Asks the window manager to close the window as its close button does (WM_DELETE_WINDOW
 // directly when no window manager runs).
 void request_close(SDL_Window* window);
@@ -43,6 +48,13 @@ bool fake_button(SDL_Window* any_window, int sdl_button, bool press);
 bool fake_key(SDL_Window* any_window, unsigned long keysym, bool press);
 // Whether the keysym can be typed with the current keyboard map, and whether it needs Shift.
 std::optional<bool> keysym_needs_shift(SDL_Window* any_window, unsigned long keysym);
+// The X keysym of a key code of the game's keyboard handlers, if it has one.
+std::optional<unsigned long> keysym_of_key_code(int code);
+// Types text key by key (with Shift where the keyboard map needs it); false, having typed
+// nothing, when some letter has no key on the current keyboard map.
+bool type_text(SDL_Window* any_window, std::string_view text);
+// Where a window's client area begins on the screen, as the X server has it now.
+std::optional<SDL_Point> screen_origin(SDL_Window* window);
 // Sends everything queued to the server and waits until it has been handled there.
 void flush(SDL_Window* any_window);
 // Gives the keyboard focus to a window (for keys a script sends to a form).

@@ -1,11 +1,11 @@
 // Caret moves and edits on UTF-8 text, one character (not byte) at a time.
-#include "platform/sdl/line_edit.hpp"
+#include "platform/line_edit.hpp"
 
-#include "platform/sdl/text_layout.hpp"
+#include "platform/utf8.hpp"
 
 #include <utility>
 
-namespace platform::sdl {
+namespace platform {
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace platform::sdl {
+namespace platform {
 
 enum class Selection { none, all };
 

@@ -1,0 +1,69 @@
+// Plays a run's commands (a script, or a player that watches the game) in real windows on the real
+// clock: every click, key and box button goes through the display server as real input would.
+#pragma once
+
+#include "platform/clock.hpp"
+#include "platform/headless/command_source.hpp"
+#include "platform/headless/headless_backend.hpp"
+
+#include <SDL.h>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace platform {
+class Runtime;
+class Form;
+struct Dialog;
+}
+
+namespace platform::sdl {
+
+class SdlBackend;
+
+class RealPlayer {
+public:
+    RealPlayer(Clock const& clock, std::unique_ptr<CommandSource> commands, ScreenshotFn screenshot);
+
+    // Runs what is due: the next commands once the last `wait` is over and the last input has
+    // reached the game. True when it did something the runtime must see before waiting.
+    bool act(Runtime& runtime, SdlBackend& backend);
+    // When the player next needs to act (the end of a wait, or giving up on lost input).
+    std::optional<Micros> next_wake() const;
+
+    // Told of every input event SDL delivers, before the game sees it; returns the script line
+    // of the player's input it belongs to, 0 for input of somebody else.
+    int saw(SDL_Event const& event, int key_code);
+
+    // How long input may take to come back from the display server before it counts as lost.
+    static constexpr Micros input_timeout = 3'000'000;
+
+private:
+    void execute(Runtime& runtime, SdlBackend& backend, ScriptCommand const& command);
+    void pointer(Runtime& runtime, SdlBackend& backend, ScriptCommand const& command);
+    void keys(Runtime& runtime, SdlBackend& backend, ScriptCommand const& command);
+    void box_button(Runtime& runtime, SdlBackend& backend, ScriptCommand const& command);
+    void type(Runtime& runtime, SdlBackend& backend, ScriptCommand const& command);
+    void expect(int line, std::function<bool()> done);
+    void expect_events(int line, Uint32 type, int count, int key = 0);
+
+    Clock const& m_clock;
+    std::unique_ptr<CommandSource> m_commands;
+    ScreenshotFn m_screenshot;
+    std::optional<Micros> m_wait_until;
+
+    // Input sent and not yet back: either so many SDL events of a kind, or a state of the game.
+    struct Pending {
+        int line = 0;
+        Micros give_up = 0;
+        Uint32 event_type = 0;
+        int events_left = 0;
+        int key = 0; // for keys: the code whose events count
+        std::function<bool()> done;
+    };
+    std::optional<Pending> m_pending;
+    int m_last_line = 0; // the line of input still arriving, for the events that follow it
+};
+
+}
