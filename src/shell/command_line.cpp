@@ -1,14 +1,35 @@
 // Parsing the game's command line.
 #include "shell/command_line.hpp"
 
+#include "demo/demo.hpp"
+
 #include <charconv>
 
 namespace shell {
+
+namespace {
+
+bool whole(std::string const& text, std::uint32_t& out)
+{
+    auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), out);
+    return ec == std::errc() && ptr == text.data() + text.size();
+}
+
+std::string losable_list()
+{
+    std::string list;
+    for (auto const& name : demo::losable_screens())
+        list += (list.empty() ? "" : " ") + name;
+    return list;
+}
+
+}
 
 std::string usage()
 {
     return "usage: grawn2 [--scale N] [--fullscreen] [--soundfont PATH] [--mute] [--help] [--version]\n"
            "       grawn2 --headless --script FILE|- [--time-of-day SECONDS] [--scale N]\n"
+           "       grawn2 [--headless] --demo [--demo-seed N] [--demo-lose SCREEN]\n"
            "       grawn2 --art-sheet FILE.png\n"
            "\n"
            "  --scale N          window scale, 1 to 4 (default: the largest that fits the desktop)\n"
@@ -18,6 +39,9 @@ std::string usage()
            "  --headless         no display and no audio; play a script on a virtual clock\n"
            "  --script FILE      the script to play (- reads standard input); the transcript goes to stdout\n"
            "  --time-of-day S    headless: the time of day, in seconds since midnight, at which the run starts\n"
+           "  --demo             the game plays itself from the title screen to the final credits\n"
+           "  --demo-seed N      vary the demo's reactions and aim by the number N\n"
+           "  --demo-lose SCREEN the demo loses that level or bonus game instead of winning it\n"
            "  --art-sheet FILE   draw every picture of the game into FILE.png and exit\n"
            "  --help             this text\n"
            "  --version          the game's version\n";
@@ -72,6 +96,16 @@ ParseResult parse_command_line(std::vector<std::string> const& args)
             if (ec != std::errc() || ptr != value.data() + value.size() || seconds < 0 || seconds >= 86400)
                 return { {}, "--time-of-day needs seconds since midnight" };
             options.start_time_of_day = seconds;
+        } else if (arg == "--demo") {
+            options.player = Player::demo;
+        } else if (arg == "--demo-seed") {
+            std::uint32_t seed = 0;
+            if (!value_of(i, value) || !whole(value, seed))
+                return { {}, "--demo-seed needs a whole number from 0 to 4294967295" };
+            options.demo_seed = seed;
+        } else if (arg == "--demo-lose") {
+            if (!value_of(i, options.demo_lose) || !demo::can_lose(options.demo_lose))
+                return { {}, "--demo-lose needs a level or bonus game, one of: " + losable_list() };
         } else if (arg == "--art-sheet") {
             if (!value_of(i, options.art_sheet))
                 return { {}, "--art-sheet needs a file name" };
@@ -82,9 +116,13 @@ ParseResult parse_command_line(std::vector<std::string> const& args)
     }
     if (options.mode == RunMode::art_sheet)
         return { options, {} };
+    if (options.player != Player::demo && (options.demo_seed || !options.demo_lose.empty()))
+        return { {}, "--demo-seed and --demo-lose work only with --demo" };
+    if (options.player == Player::demo && !options.script.empty())
+        return { {}, "--demo and --script cannot be used together" };
     if (headless) {
-        if (options.script.empty())
-            return { {}, "--headless needs --script FILE" };
+        if (options.script.empty() && options.player != Player::demo)
+            return { {}, "--headless needs --script FILE or --demo" };
         options.mode = RunMode::headless;
     } else if (!options.script.empty()) {
         return { {}, "--script works only with --headless" };

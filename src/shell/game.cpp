@@ -2,6 +2,7 @@
 #include "shell/game.hpp"
 
 #include "art/art_sheet.hpp"
+#include "demo/demo.hpp"
 #include "platform/audio/audio.hpp"
 #include "platform/headless/headless_run.hpp"
 #include "platform/media.hpp"
@@ -36,6 +37,14 @@ platform::HeadlessGame headless_game(Options const& options, std::string folder)
     game.start_time_of_day = options.start_time_of_day;
     game.screenshot = platform::make_screenshot_renderer(options.scale.value_or(1));
     return game;
+}
+
+demo::DemoOptions demo_options(Options const& options)
+{
+    demo::DemoOptions wishes;
+    wishes.seed = options.demo_seed;
+    wishes.lose = options.demo_lose;
+    return wishes;
 }
 
 int play(Options const& options, std::string const& folder)
@@ -80,6 +89,8 @@ int main(int argc, char** argv)
         std::cout << "grawn2 " << GRAWN2_VERSION << "\n";
         return 0;
     case RunMode::headless:
+        if (options.player == Player::demo)
+            return platform::run_commands(demo::make_demo_player(demo_options(options)), headless_game(options, program_folder(argv[0])), std::cout, std::cerr);
         return platform::run_script_file(options.script, headless_game(options, program_folder(argv[0])), std::cout, std::cerr);
     case RunMode::art_sheet:
         if (!art::write_art_sheet(options.art_sheet)) {
@@ -89,6 +100,10 @@ int main(int argc, char** argv)
         return 0;
     case RunMode::play:
         break;
+    }
+    if (options.player == Player::demo) {
+        std::cerr << "grawn2: the demo in a window is not built yet\n";
+        return 1;
     }
     return play(options, program_folder(argv[0]));
 }

@@ -1,0 +1,116 @@
+// World 4: the twenty robbers, the Big Bad Grawn, Raved and the magnet game.
+#include "demo/plays.hpp"
+
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+namespace demo {
+
+Intent play_frmw4l1(Sight const& s, Notes&, Wishes const&)
+{
+    for (int n = 1; n <= 20; ++n) {
+        char name[16];
+        std::snprintf(name, sizeof name, "imgrob%02d", n);
+        if (s.shown(name) && !s.looks_like(name, "imgbf1")) {
+            if (auto click = s.click(name))
+                return *click;
+        }
+    }
+    return Intent::look_again();
+}
+
+Intent play_frmw4l2(Sight const& s, Notes&, Wishes const&)
+{
+    if (s.looks_like("boss", "imgbossf4"))
+        return Intent::look_again(); // destroyed
+    for (auto const* animal : { "imgpig1", "imgsheep1", "imgcow1" }) {
+        if (auto click = s.click(animal, Button::right))
+            return *click;
+    }
+    // The Grawn that bites once a pass.
+    if (auto click = s.click("imggrawn1"))
+        return *click;
+    // Its shields are down only while the countdown to its cannon shows.
+    if (s.shown("lbltime")) {
+        if (auto click = s.click("boss"))
+            return *click;
+    }
+    return Intent::look_again();
+}
+
+namespace {
+
+// The fires under the four hostages, and the bottom edge they start from.
+constexpr char const* fires[] = { "fire1", "fire2", "fire3", "fire4" };
+// Raved's points in his first shape, counted by the player's own shots.
+constexpr int first_shape_points = 100;
+
+// The highest of the shown fires above `line`, beaten down with a click (the first one takes a
+// double click).
+std::optional<Intent> beat_fire(Sight const& s, double line)
+{
+    char const* highest = nullptr;
+    for (auto const* fire : fires) {
+        if (s.shown(fire) && s.top(fire) < line && (!highest || s.top(fire) < s.top(highest)))
+            highest = fire;
+    }
+    if (!highest)
+        return {};
+    if (highest == fires[0])
+        return s.double_click(highest);
+    return s.click(highest);
+}
+
+}
+
+Intent play_frmw4l3(Sight const& s, Notes& notes, Wishes const&)
+{
+    bool const big = s.looks_like("raved", "bigsheep");
+    if (s.shown("Label2")) {
+        // The last ten seconds: Raved stands still.
+        if (auto click = s.click("raved"))
+            return *click;
+        return Intent::look_again();
+    }
+    if (!big) {
+        // The fires rise under the hostages all the while; near the end of this shape they are
+        // all beaten to the ground, since they come back from the height they had.
+        int const shots = notes.clicks["raved"];
+        double const line = shots >= first_shape_points - 3 ? s.form().scale_height() - 36 : 230;
+        if (auto beat = beat_fire(s, line))
+            return *beat;
+    } else if (auto beat = beat_fire(s, s.form().scale_height())) {
+        // The big sheep is away and has set all four fires going.
+        return *beat;
+    }
+    if (auto click = s.click("raved"))
+        return *click;
+    return Intent::look_again();
+}
+
+Intent play_frmw4l5(Sight const& s, Notes&, Wishes const&)
+{
+    // Holding the sheep: its countdown shows; lift it before the claws let go.
+    if (s.shown("lblcount")) {
+        if (auto click = s.click("imgclick"))
+            return click->at_once().then_wait(0.1);
+        return Intent::look_again();
+    }
+    // The magnet stays where it hangs; the space bar drops it as the sheep runs under it.
+    double const sheep = s.left("sheep");
+    double const magnet = s.left("magnet");
+    if (sheep >= magnet - 10 && sheep <= magnet - 3)
+        return s.key(keys::space).at_once().then_wait(0.3);
+    return Intent::look_again(0.025);
+}
+
+// Four drops far from the sheep.
+Intent lose_frmw4l5(Sight const& s, Notes&, Wishes const&)
+{
+    if (s.shown("lblcount") || std::abs(s.left("sheep") - s.left("magnet")) < 60)
+        return Intent::look_again();
+    return s.key(keys::space).then_wait(1);
+}
+
+}
