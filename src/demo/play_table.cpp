@@ -31,7 +31,7 @@ std::vector<Play> const& plays()
         { "frmw4l2x", watch },
         { "frmw4l2", play_frmw4l2, watch, 0.8 },
         { "frmw4l3x", watch },
-        { "frmw4l3", play_frmw4l3, watch },
+        { "frmw4l3", play_frmw4l3, watch, 0.3 },
         { "frmw4l4", watch },
         { "frmw4l5", play_frmw4l5, lose_frmw4l5 },
         { "frmw5lx", play_frmw5lx },

@@ -45,6 +45,14 @@ namespace {
 constexpr char const* fires[] = { "fire1", "fire2", "fire3", "fire4" };
 // Raved's points in his first shape, counted by the player's own shots.
 constexpr int first_shape_points = 100;
+constexpr int second_shape_points = 50;
+
+std::optional<Intent> beat(Sight const& s, char const* fire)
+{
+    if (fire == fires[0])
+        return s.double_click(fire);
+    return s.click(fire);
+}
 
 // The highest of the shown fires above `line`, beaten down with a click (the first one takes a
 // double click).
@@ -57,9 +65,7 @@ std::optional<Intent> beat_fire(Sight const& s, double line)
     }
     if (!highest)
         return {};
-    if (highest == fires[0])
-        return s.double_click(highest);
-    return s.click(highest);
+    return beat(s, highest);
 }
 
 }
@@ -67,22 +73,39 @@ std::optional<Intent> beat_fire(Sight const& s, double line)
 Intent play_frmw4l3(Sight const& s, Notes& notes, Wishes const&)
 {
     bool const big = s.looks_like("raved", "bigsheep");
+    int const shots = notes.clicks["raved"];
     if (s.shown("Label2")) {
-        // The last ten seconds: Raved stands still.
+        // The last ten seconds: the big sheep stands still, unless it had already left the
+        // screen and set the fires going.
+        if (auto beaten = beat_fire(s, s.form().scale_height()))
+            return *beaten;
         if (auto click = s.click("raved"))
             return *click;
         return Intent::look_again();
     }
     if (!big) {
-        // The fires rise under the hostages all the while; near the end of this shape they are
-        // all beaten to the ground, since they come back from the height they had.
-        int const shots = notes.clicks["raved"];
-        double const line = shots >= first_shape_points - 3 ? s.form().scale_height() - 36 : 230;
-        if (auto beat = beat_fire(s, line))
-            return *beat;
-    } else if (auto beat = beat_fire(s, s.form().scale_height())) {
+        // The fires rise under the hostages all the while. Before the last three shots of this
+        // shape each is beaten down once more, since they come back at the height they had.
+        if (shots >= first_shape_points - 3) {
+            if (notes.text != "last sweep") {
+                notes.text = "last sweep";
+                for (auto const* fire : fires)
+                    notes.judged[fire] = notes.clicks[fire];
+            }
+            for (auto const* fire : fires) {
+                if (notes.clicks[fire] == notes.judged[fire])
+                    return beat(s, fire).value_or(Intent::look_again());
+            }
+        } else if (auto beaten = beat_fire(s, 230)) {
+            return *beaten;
+        }
+    } else if (auto beaten = beat_fire(s, s.form().scale_height())) {
         // The big sheep is away and has set all four fires going.
-        return *beat;
+        return *beaten;
+    } else if (shots >= first_shape_points + second_shape_points - 5 && s.left("raved") > 100) {
+        // Its last shot opens a box while it goes on crossing: taken as it comes in, so that it
+        // stops on the screen, not past its edge with the fires going.
+        return Intent::look_again();
     }
     if (auto click = s.click("raved"))
         return *click;

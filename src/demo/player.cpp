@@ -4,7 +4,6 @@
 #include "platform/form.hpp"
 #include "platform/runtime.hpp"
 #include <cstdio>
-#include <cstdlib>
 
 namespace demo {
 
@@ -87,7 +86,6 @@ std::optional<ScriptCommand> DemoPlayer::next(platform::Runtime& runtime)
         m_reacted = false;
     }
     auto const* play = find_play(m_screen);
-    if (getenv("DEMO_DEBUG")) fprintf(stderr, "%.3f front %s\n", now, m_screen.c_str());
     PlayFn const fn = !play ? watch : (m_screen == m_options.lose && play->lose ? play->lose : play->win);
     Sight const sight(runtime, *form, m_random ? &*m_random : nullptr);
     return carry_out(fn(sight, m_notes, m_wishes), now);

@@ -8,7 +8,6 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 
 namespace demo {
@@ -149,16 +148,17 @@ bool run_is_clear(Traffic const& traffic, Field field, Pig pig, std::vector<int>
 std::vector<int> plan_run(Traffic const& traffic, Field field, Pig pig)
 {
     constexpr int steps = 100;
-    constexpr int columns = 34; // left 0 to 330
-    constexpr int rows = 31;    // top 0 to 300
+    // Places on the grid of the pig's steps through where it stands, one step past the left, top
+    // and bottom edges included.
+    constexpr int columns = 35; // left -10 to 330
+    constexpr int rows = 33;    // top -10 to 310
     constexpr std::array moves { keys::right, 0, keys::up, keys::down, keys::left };
-    // Places on the grid of the pig's steps, through where it stands.
-    int const first_column = static_cast<int>(std::floor(pig.left / step));
-    int const first_row = static_cast<int>(std::floor(pig.top / step));
+    int const first_column = static_cast<int>(std::floor(pig.left / step)) + 1;
+    int const first_row = static_cast<int>(std::floor(pig.top / step)) + 1;
     if (first_column < 0 || first_column >= columns || first_row < 0 || first_row >= rows)
         return {};
-    double const left_offset = pig.left - first_column * step;
-    double const top_offset = pig.top - first_row * step;
+    double const left_offset = pig.left - (first_column - 1) * step;
+    double const top_offset = pig.top - (first_row - 1) * step;
     // How each place was reached at each step: the move, and the place before.
     struct Reached {
         int move = -1;
@@ -181,10 +181,10 @@ std::vector<int> plan_run(Traffic const& traffic, Field field, Pig pig)
                 int const to = c * rows + r;
                 if (layers[layer][to].move >= 0)
                     continue;
-                if (!clear(traffic, field, c * step + left_offset, r * step + top_offset, pig.size, t - early_late, t + pace + early_late))
+                if (!clear(traffic, field, (c - 1) * step + left_offset, (r - 1) * step + top_offset, pig.size, t - early_late, t + pace + early_late))
                     continue;
                 layers[layer][to] = { move, place };
-                if (c * step + left_offset >= far_side) {
+                if ((c - 1) * step + left_offset >= far_side) {
                     std::vector<int> run(layer);
                     for (int back = layer, at = to; back > 0; --back) {
                         run[back - 1] = layers[back][at].move;
@@ -221,7 +221,6 @@ Intent play_frmw2l4(Sight const& s, Notes& notes, Wishes const&)
         notes.moves = plan_run(traffic, field, pig);
         notes.mark = s.now() + 0.3;
     }
-    if (getenv("DEMO_DEBUG")) fprintf(stderr, "road %.2f pig %.0f,%.0f plan %zu\n", s.now(), pig.left, pig.top, notes.moves.size());
     if (!notes.moves.empty()) {
         int const key = notes.moves.front();
         notes.moves.erase(notes.moves.begin());
