@@ -15,12 +15,12 @@ namespace demo {
 struct DemoOptions {
     // Varies the reaction delays, the pauses on boxes and the aim inside sprites; unset plays
     // with fixed delays and clicks on the middle of each control.
-    std::optional<std::uint32_t> seed;
+    std::optional<std::uint32_t> seed {};
     // A screen to play to its loss instead of winning it; empty wins everything.
-    std::string lose;
+    std::string lose {};
     // A cheat code typed into the title screen's prompt instead of pressing Start; the joke code
     // is typed and the game then started as usual.
-    std::string cheat;
+    std::string cheat {};
 };
 
 std::unique_ptr<platform::CommandSource> make_demo_player(DemoOptions options);

@@ -3,7 +3,6 @@
 
 #include "platform/form.hpp"
 #include "platform/runtime.hpp"
-#include <cstdio>
 
 namespace demo {
 

@@ -152,6 +152,7 @@ std::vector<int> plan_run(Traffic const& traffic, Field field, Pig pig)
     // and bottom edges included.
     constexpr int columns = 35; // left -10 to 330
     constexpr int rows = 33;    // top -10 to 310
+    constexpr int places = columns * rows;
     constexpr std::array moves { keys::right, 0, keys::up, keys::down, keys::left };
     int const first_column = static_cast<int>(std::floor(pig.left / step)) + 1;
     int const first_row = static_cast<int>(std::floor(pig.top / step)) + 1;
@@ -159,16 +160,43 @@ std::vector<int> plan_run(Traffic const& traffic, Field field, Pig pig)
         return {};
     double const left_offset = pig.left - (first_column - 1) * step;
     double const top_offset = pig.top - (first_row - 1) * step;
+    auto const left_of = [&](int column) { return (column - 1) * step + left_offset; };
+
+    // Which places a vehicle comes near while the pig would stand there at a step.
+    std::vector<char> blocked(places);
+    auto const block = [&](double from, double to) {
+        std::fill(blocked.begin(), blocked.end(), 0);
+        for (auto const& vehicle : traffic) {
+            auto const& v = vehicle.place;
+            double const slack = room + std::abs(vehicle.speed) * 0.05;
+            for (double t = std::max(0.0, from); t <= to + 1e-9; t += 0.05) {
+                double const vt = top_after(vehicle, t, field);
+                double const lowest = vt - slack - pig.size;
+                double const highest = vt + v.height + slack;
+                int const first = std::max(0, static_cast<int>(std::ceil((lowest - top_offset) / step)) + 1);
+                int const last = std::min(rows - 1, static_cast<int>(std::floor((highest - top_offset) / step)) + 1);
+                for (int c = 0; c < columns; ++c) {
+                    double const left = left_of(c);
+                    if (left + pig.size < v.left - room || v.left + v.width + room < left)
+                        continue;
+                    for (int r = first; r <= last; ++r)
+                        blocked[c * rows + r] = 1;
+                }
+            }
+        }
+    };
+
     // How each place was reached at each step: the move, and the place before.
     struct Reached {
         int move = -1;
         int from = -1;
     };
-    std::vector<std::array<Reached, columns * rows>> layers(steps + 1);
+    std::vector<std::array<Reached, places>> layers(steps + 1);
     layers[0][first_column * rows + first_row] = { 0, -1 };
     std::vector<int> frontier { first_column * rows + first_row };
     for (int layer = 1; layer <= steps && !frontier.empty(); ++layer) {
         double const t = layer * pace;
+        block(t - early_late, t + pace + early_late);
         std::vector<int> next;
         for (int place : frontier) {
             int const column = place / rows;
@@ -179,12 +207,10 @@ std::vector<int> plan_run(Traffic const& traffic, Field field, Pig pig)
                 if (c < 0 || c >= columns || r < 0 || r >= rows)
                     continue;
                 int const to = c * rows + r;
-                if (layers[layer][to].move >= 0)
-                    continue;
-                if (!clear(traffic, field, (c - 1) * step + left_offset, (r - 1) * step + top_offset, pig.size, t - early_late, t + pace + early_late))
+                if (layers[layer][to].move >= 0 || blocked[to])
                     continue;
                 layers[layer][to] = { move, place };
-                if ((c - 1) * step + left_offset >= far_side) {
+                if (left_of(c) >= far_side) {
                     std::vector<int> run(layer);
                     for (int back = layer, at = to; back > 0; --back) {
                         run[back - 1] = layers[back][at].move;
