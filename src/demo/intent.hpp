@@ -13,7 +13,7 @@ namespace demo {
 enum class Haste { react, instant };
 
 struct Intent {
-    enum class Kind { look_again, act, done };
+    enum class Kind { look_again, act };
     Kind kind = Kind::look_again;
     platform::ScriptCommand command;
     // The control a click is meant for ("imgpig1", "fire(3)"), so that the player can count
@@ -28,12 +28,6 @@ struct Intent {
     {
         Intent intent;
         intent.after = seconds;
-        return intent;
-    }
-    static Intent done()
-    {
-        Intent intent;
-        intent.kind = Kind::done;
         return intent;
     }
     Intent& then_wait(double seconds)

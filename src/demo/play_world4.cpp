@@ -120,10 +120,12 @@ Intent play_frmw4l5(Sight const& s, Notes&, Wishes const&)
             return click->at_once().then_wait(0.1);
         return Intent::look_again();
     }
-    // The magnet stays where it hangs; the space bar drops it as the sheep runs under it.
+    // The magnet stays where it hangs; the space bar drops it as the sheep runs under it. The
+    // magnet catches while the sheep's left edge is up to 13 pixels short of its own, and the
+    // sheep runs right: pressed early in that stretch, a late key still catches.
     double const sheep = s.left("sheep");
     double const magnet = s.left("magnet");
-    if (sheep >= magnet - 10 && sheep <= magnet - 3)
+    if (sheep >= magnet - 13 && sheep <= magnet - 9)
         return s.key(keys::space).at_once().then_wait(0.3);
     return Intent::look_again(0.025);
 }

@@ -71,7 +71,7 @@ std::optional<ScriptCommand> DemoPlayer::next(platform::Runtime& runtime)
     if (now > longest_game)
         return {};
     if (auto const* box = runtime.top_dialog())
-        return answer_box(runtime, *box, now);
+        return answer_box(*box, now);
     m_box = nullptr;
 
     auto* form = screen_in_front(runtime);
@@ -92,15 +92,10 @@ std::optional<ScriptCommand> DemoPlayer::next(platform::Runtime& runtime)
 
 std::optional<ScriptCommand> DemoPlayer::carry_out(Intent const& intent, double now)
 {
-    switch (intent.kind) {
-    case Intent::Kind::done:
-        return {};
-    case Intent::Kind::look_again:
+    if (intent.kind == Intent::Kind::look_again) {
         m_busy = false;
         m_reacted = false;
         return wait(intent.after >= 0 ? intent.after : m_pace.look);
-    case Intent::Kind::act:
-        break;
     }
     // Something new calls for a click: it comes after the reaction time, aimed afresh then.
     if (intent.haste == Haste::react && !m_busy && !m_reacted) {
@@ -116,7 +111,7 @@ std::optional<ScriptCommand> DemoPlayer::carry_out(Intent const& intent, double 
     return numbered(intent.command);
 }
 
-std::optional<ScriptCommand> DemoPlayer::answer_box(platform::Runtime&, platform::Dialog const& box, double now)
+std::optional<ScriptCommand> DemoPlayer::answer_box(platform::Dialog const& box, double now)
 {
     if (m_box != &box || m_box_text != box.text) {
         m_box = &box;

@@ -26,7 +26,7 @@ public:
     };
 
 private:
-    std::optional<platform::ScriptCommand> answer_box(platform::Runtime& runtime, platform::Dialog const& box, double now);
+    std::optional<platform::ScriptCommand> answer_box(platform::Dialog const& box, double now);
     std::optional<platform::ScriptCommand> carry_out(Intent const& intent, double now);
     platform::Form* screen_in_front(platform::Runtime& runtime) const;
     platform::ScriptCommand wait(double seconds);

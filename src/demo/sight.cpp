@@ -91,7 +91,6 @@ bool Sight::usable(std::string const& name) const
 double Sight::left(std::string const& name, int index) const { return control(name, index)->left(); }
 double Sight::top(std::string const& name, int index) const { return control(name, index)->top(); }
 double Sight::width(std::string const& name, int index) const { return control(name, index)->width(); }
-double Sight::height(std::string const& name, int index) const { return control(name, index)->height(); }
 
 std::optional<Rect> Sight::visible_part(Control const& target) const
 {

@@ -47,12 +47,10 @@ public:
     double left(std::string const& name, int index = -1) const;
     double top(std::string const& name, int index = -1) const;
     double width(std::string const& name, int index = -1) const;
-    double height(std::string const& name, int index = -1) const;
 
     // A click on the control where it stands now, or nothing when it cannot be hit: hidden,
     // outside the window, or covered where the click would land.
     std::optional<Intent> click(std::string const& name, Button button = Button::left, int index = -1) const;
-    std::optional<Intent> click(std::string const& name, int index, Button button) const { return click(name, button, index); }
     std::optional<Intent> double_click(std::string const& name) const;
     Intent key(int code) const;
     Intent close() const;
