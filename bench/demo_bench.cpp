@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <filesystem>
 #include <iostream>
 #include <sstream>
 #include <string>
@@ -45,7 +46,8 @@ platform::HeadlessGame game(char const* argv0)
     platform::HeadlessGame game;
     game.install = shell::install_screens;
     game.start = [](platform::Runtime& runtime) { runtime.show_form("intro"); };
-    game.program_folder = shell::program_folder(argv0);
+    // The sound files lie beside the game, one folder up: their lengths time the synchronous ones.
+    game.program_folder = std::filesystem::path(shell::program_folder(argv0)).parent_path().string();
     return game;
 }
 

@@ -177,7 +177,7 @@ double play_randomly(std::string const& screen, std::uint32_t seed, double secon
 // again with new seeds until it has had its ten minutes, within a bound on the runs.
 TEST(RandomPlayer, PlaysEveryScreenForTenMinutesWithoutAFault)
 {
-    constexpr int most_runs = 30;
+    constexpr int most_runs = 250;
     std::uint32_t seed = 1;
     for (auto const& screen : shell::screen_names()) {
         double left = minutes * 60;
