@@ -31,6 +31,25 @@ Intent play_frmw3l1(Sight const& s, Notes&, Wishes const&)
     return Intent::look_again();
 }
 
+namespace {
+
+constexpr double trap_margin = 30;
+
+bool near_a_trap(Sight const& s, char const* grawn)
+{
+    auto const& g = s.control(grawn)->rect();
+    for (int n = 1; n <= 4; ++n) {
+        auto const& trap = s.control("imgtrap" + std::to_string(n))->rect();
+        bool const across = g.left < trap.left + trap.width + trap_margin && trap.left < g.left + g.width + trap_margin;
+        bool const along = g.top < trap.top + trap.height && trap.top < g.top + g.height;
+        if (across && along)
+            return true;
+    }
+    return false;
+}
+
+}
+
 Intent play_frmw3l2(Sight const& s, Notes&, Wishes const&)
 {
     // The sheep and Grawn 3 show themselves for a tenth of a second or so: the player lies in
@@ -41,10 +60,12 @@ Intent play_frmw3l2(Sight const& s, Notes&, Wishes const&)
         if (auto click = s.click("imggrawn3"))
             return click->at_once();
     }
+    // The other two run along rows with traps on them: shot the moment they are well away from
+    // a trap, so that a shot that comes late and misses hits nothing.
     for (auto const* grawn : { "imggrawn1", "imggrawn2" }) {
-        if (!s.looks_like(grawn, "imgbf")) {
+        if (!s.looks_like(grawn, "imgbf") && !near_a_trap(s, grawn)) {
             if (auto click = s.click(grawn))
-                return *click;
+                return click->at_once();
         }
     }
     return Intent::look_again();
