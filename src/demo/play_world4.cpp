@@ -41,12 +41,13 @@ Intent play_frmw4l2(Sight const& s, Notes&, Wishes const&)
 
 namespace {
 
-// The fires under the four hostages, and the bottom edge they start from.
+// The fires under the four hostages.
 constexpr char const* fires[] = { "fire1", "fire2", "fire3", "fire4" };
-// Raved's points in his first shape, counted by the player's own shots.
+// Raved's points in his first two shapes; the player counts its own shots against them.
 constexpr int first_shape_points = 100;
 constexpr int second_shape_points = 50;
 
+// A fire beaten back to the ground: the first one takes a double click.
 std::optional<Intent> beat(Sight const& s, char const* fire)
 {
     if (fire == fires[0])
@@ -54,8 +55,7 @@ std::optional<Intent> beat(Sight const& s, char const* fire)
     return s.click(fire);
 }
 
-// The highest of the shown fires above `line`, beaten down with a click (the first one takes a
-// double click).
+// The highest of the shown fires above `line`, beaten down.
 std::optional<Intent> beat_fire(Sight const& s, double line)
 {
     char const* highest = nullptr;
