@@ -2,16 +2,36 @@
 #include "shell/command_line.hpp"
 
 #include "platform/echoed.hpp"
+#include "demo/demo.hpp"
 
 #include <charconv>
 
 namespace shell {
+
+namespace {
+
+bool whole(std::string const& text, std::uint32_t& out)
+{
+    auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), out);
+    return ec == std::errc() && ptr == text.data() + text.size();
+}
+
+std::string losable_list()
+{
+    std::string list;
+    for (auto const& name : demo::losable_screens())
+        list += (list.empty() ? "" : " ") + name;
+    return list;
+}
+
+}
 
 std::string usage()
 {
     return "usage: grawn2 [--scale N] [--fullscreen] [--soundfont PATH] [--mute] [--help] [--version]\n"
            "       grawn2 --headless --script FILE|- [--time-of-day SECONDS] [--scale N]\n"
            "       grawn2 --script FILE|- [--scale N] [--fullscreen] [--mute] [--soundfont PATH]\n"
+           "       grawn2 [--headless] --demo [--demo-seed N] [--demo-lose SCREEN]\n"
            "       grawn2 --art-sheet FILE.png\n"
            "\n"
            "  --scale N          window scale, 1 to 4 (default: the largest that fits the desktop)\n"
@@ -23,6 +43,9 @@ std::string usage()
            "                     without --headless it is played in real windows on the real clock, its\n"
            "                     clicks, keys and box buttons sent through the display server\n"
            "  --time-of-day S    headless: the time of day, in seconds since midnight, at which the run starts\n"
+           "  --demo             the game plays itself from the title screen to the final credits\n"
+           "  --demo-seed N      vary the demo's reactions and aim by the number N\n"
+           "  --demo-lose SCREEN the demo loses that level or bonus game instead of winning it\n"
            "  --art-sheet FILE   draw every picture of the game into FILE.png and exit\n"
            "  --help             this text\n"
            "  --version          the game's version\n";
@@ -80,6 +103,16 @@ ParseResult parse_command_line(std::vector<std::string> const& args)
                 return { {}, "--time-of-day needs seconds since midnight, at least 0 and less than 86400, got " + platform::echoed(value) };
             options.start_time_of_day = seconds;
             time_of_day = true;
+        } else if (arg == "--demo") {
+            options.player = Player::demo;
+        } else if (arg == "--demo-seed") {
+            std::uint32_t seed = 0;
+            if (!value_of(i, value) || !whole(value, seed))
+                return { {}, "--demo-seed needs a whole number from 0 to 4294967295" };
+            options.demo_seed = seed;
+        } else if (arg == "--demo-lose") {
+            if (!value_of(i, options.demo_lose) || !demo::can_lose(options.demo_lose))
+                return { {}, "--demo-lose needs a level or bonus game, one of: " + losable_list() };
         } else if (arg == "--art-sheet") {
             if (!value_of(i, options.art_sheet))
                 return { {}, "--art-sheet needs a file name" };
@@ -90,9 +123,13 @@ ParseResult parse_command_line(std::vector<std::string> const& args)
     }
     if (options.mode == RunMode::art_sheet)
         return { options, {} };
+    if (options.player != Player::demo && (options.demo_seed || !options.demo_lose.empty()))
+        return { {}, "--demo-seed and --demo-lose work only with --demo" };
+    if (options.player == Player::demo && !options.script.empty())
+        return { {}, "--demo and --script cannot be used together" };
     if (headless) {
-        if (options.script.empty())
-            return { {}, "--headless needs --script FILE" };
+        if (options.script.empty() && options.player != Player::demo)
+            return { {}, "--headless needs --script FILE or --demo" };
         options.mode = RunMode::headless;
     } else if (time_of_day) {
         return { {}, "--time-of-day works only with --headless" };

@@ -1,6 +1,7 @@
 // The game's command line: display, sound and headless options.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -10,6 +11,8 @@ namespace shell {
 enum class RunMode { play, play_script, headless, art_sheet, help, version };
 enum class Sound { on, mute };
 enum class Display { window, fullscreen };
+// Who plays: the person at the keyboard (or a script, headless), or the game itself.
+enum class Player { person, demo };
 
 struct Options {
     RunMode mode = RunMode::play;
@@ -20,6 +23,9 @@ struct Options {
     std::string script; // "-" reads standard input
     std::string art_sheet;
     double start_time_of_day = 0; // headless runs only
+    Player player = Player::person;
+    std::optional<std::uint32_t> demo_seed;
+    std::string demo_lose; // the screen the demo plays to its loss
 };
 
 struct ParseResult {

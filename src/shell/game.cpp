@@ -3,6 +3,7 @@
 
 #include "art/art_sheet.hpp"
 #include "art/icon.hpp"
+#include "demo/demo.hpp"
 #include "platform/audio/audio.hpp"
 #include "platform/headless/headless_run.hpp"
 #include "platform/media.hpp"
@@ -52,7 +53,19 @@ platform::HeadlessGame headless_game(Options const& options, std::string folder)
     return game;
 }
 
-int play(Options const& options, std::string const& folder, std::unique_ptr<platform::CommandSource> player = {})
+demo::DemoOptions demo_options(Options const& options)
+{
+    demo::DemoOptions wishes;
+    wishes.seed = options.demo_seed;
+    wishes.lose = options.demo_lose;
+    return wishes;
+}
+
+// Whether a played run writes its transcript, as a script run does, or plays quietly, as the demo.
+enum class Transcript { none, to_stdout };
+
+int play(Options const& options, std::string const& folder, std::unique_ptr<platform::CommandSource> player = {},
+    Transcript transcript = Transcript::to_stdout)
 {
     platform::AudioOptions audio;
     if (!options.soundfont.empty())
@@ -70,7 +83,8 @@ int play(Options const& options, std::string const& folder, std::unique_ptr<plat
         // A played run: its commands become real input, and its transcript goes to stdout.
         windows.player = [&player] { return std::move(player); };
         windows.screenshot = platform::make_screenshot_renderer(options.scale.value_or(1));
-        windows.transcript = &std::cout;
+        if (transcript == Transcript::to_stdout)
+            windows.transcript = &std::cout;
     }
     return platform::run_windowed(
         windows, install_screens, [](platform::Runtime& runtime) { runtime.show_form("intro"); },
@@ -101,6 +115,8 @@ int main(int argc, char** argv)
         std::cout << "grawn2 " << GRAWN2_VERSION << "\n";
         return 0;
     case RunMode::headless:
+        if (options.player == Player::demo)
+            return platform::run_commands(demo::make_demo_player(demo_options(options)), headless_game(options, program_folder(argv[0])), std::cout, std::cerr);
         return platform::run_script_file(options.script, headless_game(options, program_folder(argv[0])), std::cout, std::cerr);
     case RunMode::art_sheet:
         if (!art::write_art_sheet(options.art_sheet)) {
@@ -117,6 +133,8 @@ int main(int argc, char** argv)
     case RunMode::play:
         break;
     }
+    if (options.player == Player::demo)
+        return play(options, program_folder(argv[0]), demo::make_demo_player(demo_options(options)), Transcript::none);
     return play(options, program_folder(argv[0]));
 }
 
