@@ -135,7 +135,8 @@ std::optional<Intent> Sight::click(std::string const& name, Button button, int i
     if (whole && middle) {
         command = command_on(m_form, Verb::click);
         command.target.control = target->name();
-        command.target.index = target->index();
+        if (target->index() >= 0)
+            command.target.index = target->index();
         command.target.text = m_form.name() + "." + target->display_name();
     } else {
         command = command_on(m_form, Verb::clickat);
