@@ -61,11 +61,7 @@ demo::DemoOptions demo_options(Options const& options)
     return wishes;
 }
 
-// Whether a played run writes its transcript, as a script run does, or plays quietly, as the demo.
-enum class Transcript { none, to_stdout };
-
-int play(Options const& options, std::string const& folder, std::unique_ptr<platform::CommandSource> player = {},
-    Transcript transcript = Transcript::to_stdout)
+int play(Options const& options, std::string const& folder, std::unique_ptr<platform::CommandSource> player = {})
 {
     platform::AudioOptions audio;
     if (!options.soundfont.empty())
@@ -80,11 +76,11 @@ int play(Options const& options, std::string const& folder, std::unique_ptr<plat
     windows.fullscreen = options.display == Display::fullscreen ? platform::WindowOptions::Fullscreen::yes : platform::WindowOptions::Fullscreen::no;
     windows.icon = platform::rasterize(art::game_icon(window_icon_pixels), 1);
     if (player) {
-        // A played run: its commands become real input, and its transcript goes to stdout.
+        // A played run (a script, or the demo): its commands become real input, and its
+        // transcript goes to stdout as in a headless run.
         windows.player = [&player] { return std::move(player); };
         windows.screenshot = platform::make_screenshot_renderer(options.scale.value_or(1));
-        if (transcript == Transcript::to_stdout)
-            windows.transcript = &std::cout;
+        windows.transcript = &std::cout;
     }
     return platform::run_windowed(
         windows, install_screens, [](platform::Runtime& runtime) { runtime.show_form("intro"); },
@@ -134,7 +130,7 @@ int main(int argc, char** argv)
         break;
     }
     if (options.player == Player::demo)
-        return play(options, program_folder(argv[0]), demo::make_demo_player(demo_options(options)), Transcript::none);
+        return play(options, program_folder(argv[0]), demo::make_demo_player(demo_options(options)));
     return play(options, program_folder(argv[0]));
 }
 

@@ -35,6 +35,14 @@ void HeadlessBackend::wait(Runtime& runtime, std::optional<Micros> deadline)
     Micros const now = m_clock.now();
     if (deadline && *deadline <= now)
         return;
+    if (m_condition) {
+        if (condition_holds(runtime, *m_condition)) {
+            m_condition.reset();
+            m_wait_until.reset();
+        } else if (*m_wait_until <= now) {
+            throw ScriptError(m_condition->line, condition_failed(runtime, *m_condition));
+        }
+    }
     if (m_wait_until && *m_wait_until <= now)
         m_wait_until.reset();
     if (!m_wait_until) {
@@ -93,6 +101,12 @@ void HeadlessBackend::execute(Runtime& runtime, ScriptCommand const& command)
         m_wait_until = m_clock.now() + length;
         return;
     }
+    case Verb::waitfor:
+    case Verb::waitbox:
+        // Checked whenever the game is idle; the clock moves on from one due thing to the next.
+        m_condition = command;
+        m_wait_until = m_clock.now() + seconds_to_micros(command.seconds);
+        return;
     case Verb::click:
     case Verb::dblclick:
     case Verb::down:

@@ -40,6 +40,7 @@ private:
     VirtualClock& m_clock;
     std::unique_ptr<CommandSource> m_commands;
     std::optional<Micros> m_wait_until;
+    std::optional<ScriptCommand> m_condition; // a running `waitfor` or `waitbox`
     ScreenshotFn m_screenshot;
 };
 

@@ -168,6 +168,7 @@ ScriptCommand parse_line(int line, std::string_view text)
         { "up", Verb::up }, { "dblclick", Verb::dblclick }, { "key", Verb::key }, { "keydown", Verb::keydown },
         { "keyup", Verb::keyup }, { "type", Verb::type }, { "ok", Verb::ok }, { "cancel", Verb::cancel },
         { "close", Verb::close }, { "show", Verb::show }, { "print", Verb::print }, { "screenshot", Verb::screenshot },
+        { "waitfor", Verb::waitfor }, { "waitbox", Verb::waitbox },
     };
 
     // `type` takes the rest of its line as it stands, quotes included.
@@ -257,6 +258,23 @@ ScriptCommand parse_line(int line, std::string_view text)
         expect_words(line, words, 1, 1, "print FORM.CONTROL.PROPERTY | FORM.PROPERTY");
         command.target = parse_property(line, words[1]);
         break;
+    case Verb::waitfor:
+    case Verb::waitbox: {
+        bool const box = command.verb == Verb::waitbox;
+        std::size_t const fixed = box ? 0 : 2;
+        expect_words(line, words, fixed, fixed + 1, box ? "waitbox [SECONDS]" : "waitfor FORM.CONTROL.PROPERTY|FORM.PROPERTY VALUE [SECONDS]");
+        if (!box) {
+            command.target = parse_property(line, words[1]);
+            command.text = words[2];
+        }
+        command.seconds = default_condition_seconds;
+        if (words.size() > fixed + 1) {
+            command.seconds = parse_decimal(line, words[fixed + 1], "seconds");
+            if (command.seconds < 0 || command.seconds > max_wait_seconds)
+                throw ScriptError(line, "a wait for a condition takes 0 to " + std::to_string(static_cast<int>(max_wait_seconds)) + " seconds, got " + echoed(words[fixed + 1]));
+        }
+        break;
+    }
     case Verb::screenshot:
         expect_words(line, words, 2, 2, "screenshot FORM FILE.png");
         command.target.form = words[1];

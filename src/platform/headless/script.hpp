@@ -10,7 +10,7 @@
 
 namespace platform {
 
-enum class Verb { wait, click, clickat, down, up, dblclick, key, keydown, keyup, type, ok, cancel, close, show, print, screenshot };
+enum class Verb { wait, click, clickat, down, up, dblclick, key, keydown, keyup, type, ok, cancel, close, show, print, screenshot, waitfor, waitbox };
 
 // FORM, FORM.CONTROL or FORM.CONTROL.PROPERTY / FORM.PROPERTY; arrays written fire(3).
 struct ScriptTarget {
@@ -34,8 +34,11 @@ struct ScriptCommand {
     int key = 0;
     int shift = 0;
     double seconds = 0;
-    std::string text; // `type` text, or the screenshot file
+    std::string text; // `type` text, the screenshot file, or the value `waitfor` waits for
 };
+
+// How long `waitfor` and `waitbox` wait when the script does not say.
+inline constexpr double default_condition_seconds = 60;
 
 struct Script {
     std::string file;

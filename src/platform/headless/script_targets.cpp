@@ -62,7 +62,7 @@ std::string yes_no(bool value) { return value ? "True" : "False"; }
 
 }
 
-void print_value(Runtime& runtime, ScriptCommand const& command)
+std::string script_value(Runtime& runtime, ScriptCommand const& command)
 {
     auto const& property = command.target.property;
     std::string value;
@@ -111,7 +111,33 @@ void print_value(Runtime& runtime, ScriptCommand const& command)
         else
             throw ScriptError(command.line, "control " + echoed(control.display_name()) + " has no property " + echoed(property));
     }
-    runtime.trace("value " + command.target.text + " " + value);
+    return value;
+}
+
+void print_value(Runtime& runtime, ScriptCommand const& command) { runtime.trace("value " + command.target.text + " " + script_value(runtime, command)); }
+
+bool condition_holds(Runtime& runtime, ScriptCommand const& command)
+{
+    if (command.verb == Verb::waitbox)
+        return runtime.top_dialog() != nullptr;
+    // A screen that is not loaded yet simply has not come: the wait goes on.
+    if (!runtime.knows_form(command.target.form))
+        throw ScriptError(command.line, "unknown form " + echoed(command.target.form));
+    Form const* form = runtime.find_form(command.target.form);
+    if (!form || !form->loaded())
+        return false;
+    std::string const value = script_value(runtime, command);
+    return value == command.text || value == quote(command.text);
+}
+
+std::string condition_failed(Runtime& runtime, ScriptCommand const& command)
+{
+    std::string const waited = format_number(command.seconds) + " s";
+    if (command.verb == Verb::waitbox)
+        return "no box opened within " + waited;
+    Form const* form = runtime.find_form(command.target.form);
+    std::string const now = form && form->loaded() ? script_value(runtime, command) : "not loaded";
+    return command.target.text + " is " + echoed(now) + ", not " + echoed(command.text) + ", after " + waited;
 }
 
 void post_show(Runtime& runtime, ScriptCommand const& command)

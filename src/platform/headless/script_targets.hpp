@@ -29,8 +29,12 @@ struct ScriptPoint {
 };
 ScriptPoint script_point(Runtime& runtime, ScriptCommand const& command);
 
-// `print`: writes the value line to the transcript.
+// `print`: writes the value line to the transcript; script_value is the value as printed.
+std::string script_value(Runtime& runtime, ScriptCommand const& command);
 void print_value(Runtime& runtime, ScriptCommand const& command);
+// `waitfor` and `waitbox`: whether the awaited state has come, and the error when it never did.
+bool condition_holds(Runtime& runtime, ScriptCommand const& command);
+std::string condition_failed(Runtime& runtime, ScriptCommand const& command);
 // `show`: shows the screen as if the chain had reached it.
 void post_show(Runtime& runtime, ScriptCommand const& command);
 // `screenshot`: a ScriptError when nothing was written.

@@ -31,6 +31,8 @@ RealPlayer::RealPlayer(Clock const& clock, std::unique_ptr<CommandSource> comman
 
 std::optional<Micros> RealPlayer::next_wake() const
 {
+    if (m_deferred)
+        return m_clock.now() + retry_interval;
     if (m_pending)
         return m_pending->give_up;
     return m_wait_until;
@@ -49,6 +51,26 @@ bool RealPlayer::act(Runtime& runtime, SdlBackend& backend)
             return false;
         }
     }
+    if (m_deferred) {
+        if (now >= m_deferred->give_up) {
+            runtime.trace("ignored " + std::to_string(m_deferred->command.line) + " something else covers the window there");
+            m_deferred.reset();
+        } else {
+            auto const command = m_deferred->command;
+            execute(runtime, backend, command);
+            return m_pending.has_value();
+        }
+    }
+    if (m_condition) {
+        if (condition_holds(runtime, *m_condition)) {
+            m_condition.reset();
+            m_wait_until.reset();
+        } else if (now >= *m_wait_until) {
+            throw ScriptError(m_condition->line, condition_failed(runtime, *m_condition));
+        } else {
+            return false;
+        }
+    }
     if (m_wait_until && now < *m_wait_until)
         return false;
     m_wait_until.reset();
@@ -59,7 +81,7 @@ bool RealPlayer::act(Runtime& runtime, SdlBackend& backend)
         if (!command)
             runtime.end_program(ProgramEnd::Reason::script_end);
         execute(runtime, backend, *command);
-        if (m_pending || m_wait_until || command->verb == Verb::show)
+        if (m_pending || m_deferred || m_wait_until || m_condition || command->verb == Verb::show)
             return true;
     }
 }
@@ -73,6 +95,17 @@ int RealPlayer::saw(SDL_Event const& event, int key_code)
     if (counts && --m_pending->events_left == 0)
         m_pending.reset();
     return line;
+}
+
+bool RealPlayer::defer_until_shown(ScriptCommand const& command, SDL_Window* window, SDL_Point screen)
+{
+    if (x11::shows_at(window, screen.x, screen.y)) {
+        m_deferred.reset();
+        return true;
+    }
+    if (!m_deferred)
+        m_deferred = Deferred { command, m_clock.now() + input_timeout };
+    return false;
 }
 
 void RealPlayer::expect(int line, std::function<bool()> done)
@@ -89,6 +122,11 @@ void RealPlayer::execute(Runtime& runtime, SdlBackend& backend, ScriptCommand co
 {
     switch (command.verb) {
     case Verb::wait:
+        m_wait_until = m_clock.now() + seconds_to_micros(command.seconds);
+        return;
+    case Verb::waitfor:
+    case Verb::waitbox:
+        m_condition = command;
         m_wait_until = m_clock.now() + seconds_to_micros(command.seconds);
         return;
     case Verb::click:
@@ -133,7 +171,11 @@ void RealPlayer::pointer(Runtime& runtime, SdlBackend& backend, ScriptCommand co
         return runtime.trace("ignored " + std::to_string(command.line) + " the window is hidden");
     auto const screen = window->to_screen({ target.x, target.y });
     SDL_Window* any = window->window();
-    if (!screen || !x11::fake_pointer(any, screen->x, screen->y))
+    if (!screen)
+        throw ScriptError(command.line, "real input needs an X11 display with the XTEST extension");
+    if (!defer_until_shown(command, any, *screen))
+        return;
+    if (!x11::fake_pointer(any, screen->x, screen->y))
         throw ScriptError(command.line, "real input needs an X11 display with the XTEST extension");
     int const button = sdl_button_of(command.button);
     auto const press = [&] { x11::fake_button(any, button, true); };
@@ -209,7 +251,10 @@ void RealPlayer::box_button(Runtime& runtime, SdlBackend& backend, ScriptCommand
     auto const origin = x11::screen_origin(box->window());
     if (!origin)
         throw ScriptError(command.line, "real input needs an X11 display with the XTEST extension");
-    x11::fake_pointer(box->window(), origin->x + button.x + button.w / 2, origin->y + button.y + button.h / 2);
+    SDL_Point const middle { origin->x + button.x + button.w / 2, origin->y + button.y + button.h / 2 };
+    if (!defer_until_shown(command, box->window(), middle))
+        return;
+    x11::fake_pointer(box->window(), middle.x, middle.y);
     x11::fake_button(box->window(), SDL_BUTTON_LEFT, true);
     x11::fake_button(box->window(), SDL_BUTTON_LEFT, false);
     Dialog const* dialog = &box->dialog();

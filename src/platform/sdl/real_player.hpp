@@ -45,6 +45,8 @@ private:
     void keys(Runtime& runtime, SdlBackend& backend, ScriptCommand const& command);
     void box_button(Runtime& runtime, SdlBackend& backend, ScriptCommand const& command);
     void type(Runtime& runtime, SdlBackend& backend, ScriptCommand const& command);
+    // True when the window shows at that point; otherwise holds the command back to try again.
+    bool defer_until_shown(ScriptCommand const& command, SDL_Window* window, SDL_Point screen);
     void expect(int line, std::function<bool()> done);
     void expect_events(int line, Uint32 type, int count, int key = 0);
 
@@ -52,6 +54,7 @@ private:
     std::unique_ptr<CommandSource> m_commands;
     ScreenshotFn m_screenshot;
     std::optional<Micros> m_wait_until;
+    std::optional<ScriptCommand> m_condition; // a running `waitfor` or `waitbox`
 
     // Input sent and not yet back: either so many SDL events of a kind, or a state of the game.
     struct Pending {
@@ -63,6 +66,14 @@ private:
         std::function<bool()> done;
     };
     std::optional<Pending> m_pending;
+    // A click held back because something else still lies over its target (a box that is
+    // closing, a frame the window manager has not taken away yet): tried again shortly.
+    struct Deferred {
+        ScriptCommand command;
+        Micros give_up = 0;
+    };
+    std::optional<Deferred> m_deferred;
+    static constexpr Micros retry_interval = 10'000;
     int m_last_line = 0; // the line of input still arriving, for the events that follow it
 };
 

@@ -277,7 +277,8 @@ void SdlBackend::wait(Runtime& runtime, std::optional<Micros> deadline)
             return;
         }
     }
-    if (m_player && m_player->act(runtime, *this))
+    // As in a headless run, the player acts only once everything due by now has happened.
+    if (m_player && !(deadline && *deadline <= m_clock.now()) && m_player->act(runtime, *this))
         return;
     SDL_Event event;
     for (;;) {

@@ -334,6 +334,35 @@ std::optional<SDL_Point> screen_origin(SDL_Window* target)
     return SDL_Point { x, y };
 }
 
+bool shows_at(SDL_Window* target, int screen_x, int screen_y)
+{
+    auto const [display, window] = native(target);
+    if (!display)
+        return true;
+    Window const root = DefaultRootWindow(display);
+    int x = 0;
+    int y = 0;
+    Window top = 0;
+    // The top-level window at the point: a frame of the window manager, or a window of its own.
+    if (!XTranslateCoordinates(display, root, root, screen_x, screen_y, &x, &y, &top) || top == 0)
+        return false;
+    // Ours if it is, or holds, the game's window.
+    for (Window at = window; at != 0 && at != root;) {
+        if (at == top)
+            return true;
+        Window parent = 0;
+        Window found_root = 0;
+        Window* children = nullptr;
+        unsigned int count = 0;
+        if (!XQueryTree(display, at, &found_root, &parent, &children, &count))
+            return false;
+        if (children)
+            XFree(children);
+        at = parent;
+    }
+    return false;
+}
+
 void flush(SDL_Window* any_window)
 {
     if (Display* display = native(any_window).display)
@@ -370,6 +399,7 @@ std::optional<bool> keysym_needs_shift(SDL_Window*, unsigned long) { return std:
 std::optional<unsigned long> keysym_of_key_code(int) { return std::nullopt; }
 bool type_text(SDL_Window*, std::string_view) { return false; }
 std::optional<SDL_Point> screen_origin(SDL_Window*) { return std::nullopt; }
+bool shows_at(SDL_Window*, int, int) { return true; }
 void flush(SDL_Window*) { }
 void focus(SDL_Window*) { }
 

@@ -55,6 +55,9 @@ std::optional<unsigned long> keysym_of_key_code(int code);
 bool type_text(SDL_Window* any_window, std::string_view text);
 // Where a window's client area begins on the screen, as the X server has it now.
 std::optional<SDL_Point> screen_origin(SDL_Window* window);
+// Whether the window is what the screen shows at that point (no other window, nor a frame that
+// is still on its way out, lies above it there).
+bool shows_at(SDL_Window* window, int screen_x, int screen_y);
 // Sends everything queued to the server and waits until it has been handled there.
 void flush(SDL_Window* any_window);
 // Gives the keyboard focus to a window (for keys a script sends to a form).
