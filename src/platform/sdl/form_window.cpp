@@ -40,7 +40,7 @@ bool FormWindow::attach_surface()
         return false;
     }
     m_surface = surface;
-    m_painter = std::make_unique<FormPainter>(m_renderer.get(), m_fonts);
+    m_painter = std::make_unique<FormPainter>(m_renderer.get(), m_fonts, surface);
     m_drawn.reset();
     return true;
 }
