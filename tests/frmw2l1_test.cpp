@@ -101,9 +101,10 @@ TEST(World2Level1, RobbersHoldFireUntilBothBoxesAreReadWhileTheOthersMoveBehindT
 TEST(World2Level1, TenUnansweredShotsKillThePlayerOnceAndTheRobbersFireOnUnderTheBox)
 {
     // Robber 2 fires 0.3 s after he stands and stands again a second later; robber 1 every two
-    // seconds. The tenth shot is robber 1's at 7 s, fired with health at 10.
+    // seconds. The tenth shot is robber 1's at 7 s, fired with health at 10; the shots under the
+    // box find nothing left to take.
     auto result = run(playing + "wait 6.8\nprint frmw2l1.lblhp.Caption\nwait 0.2\nprint frmw2l1.hp.Interval\nwait 1.1\n"
-                                "print frmw2l1.lblhp.Caption\nok\n",
+                                "print frmw2l1.lblhp.Caption\nprint frmw2l1.hp.Interval\nok\n",
         game());
     EXPECT_EQ(result.exit_code, 0) << result.errors;
     auto const shot = [](int ms) { return std::to_string(ms) + " sound \\gundead.wav async"; };
@@ -128,7 +129,8 @@ TEST(World2Level1, TenUnansweredShotsKillThePlayerOnceAndTheRobbersFireOnUnderTh
         }))
         << result.transcript;
     expect_values(result,
-        { "6800 value frmw2l1.lblhp.Caption \"10\"", "7000 value frmw2l1.hp.Interval 0", "8100 value frmw2l1.lblhp.Caption \"-10\"" });
+        { "6800 value frmw2l1.lblhp.Caption \"10\"", "7000 value frmw2l1.hp.Interval 0", "8100 value frmw2l1.lblhp.Caption \"0\"",
+            "8100 value frmw2l1.hp.Interval 0" });
 }
 
 TEST(World2Level1, EachShotShakesTheWindowBackToWhereItWasAndShotsDuringAShakeAddNone)

@@ -56,10 +56,12 @@ TEST(World2Level2, FourRobbersOnTheirOwnRhythmsKillThePlayerWithTheTenthShot)
 {
     // Robber 4 is up 0.2 s after loading and fires every 0.9 s; robber 1 fires at 1 s and every
     // 2.5 s; robber 3 fires unseen at 2 s and first shows himself at 4.5 s; robber 2 stands at
-    // 2.5 s and fires at 3.7 s. The tenth shot is robber 4's at 5.4 s.
+    // 2.5 s and fires at 3.7 s. The tenth shot is robber 4's at 5.4 s; those after it, under the
+    // box, find nothing left to take.
     auto result = run(playing + "wait 0.199\nprint frmw2l2.imgrob4.Visible\nwait 0.001\nprint frmw2l2.imgrob4.Visible\n"
                                 "wait 1.8\nprint frmw2l2.imgrob3.Visible\nprint frmw2l2.lblhp.Caption\nwait 2.499\n"
-                                "print frmw2l2.imgrob3.Visible\nwait 0.001\nprint frmw2l2.imgrob3.Visible\nwait 1.2\nok\n",
+                                "print frmw2l2.imgrob3.Visible\nwait 0.001\nprint frmw2l2.imgrob3.Visible\nwait 2.4\n"
+                                "print frmw2l2.lblhp.Caption\nprint frmw2l2.hp.Interval\nok\n",
         game());
     EXPECT_EQ(result.exit_code, 0) << result.errors;
     EXPECT_EQ(level_lines(result),
@@ -75,10 +77,12 @@ TEST(World2Level2, FourRobbersOnTheirOwnRhythmsKillThePlayerWithTheTenthShot)
             shot(4500),
             shot(5400),
             "5400 msgbox none \"Grawn 2\" \"Oh no!  You've been killed!  Game over!  Please play again!\"",
-            "5700 closed",
-            "5700 unload frmw2l2",
-            "5700 music stop \\W2L2.mid",
-            "5700 end",
+            shot(6000),
+            shot(6500),
+            "6900 closed",
+            "6900 unload frmw2l2",
+            "6900 music stop \\W2L2.mid",
+            "6900 end",
         }))
         << result.transcript;
     expect_values(result,
@@ -89,6 +93,8 @@ TEST(World2Level2, FourRobbersOnTheirOwnRhythmsKillThePlayerWithTheTenthShot)
             "2000 value frmw2l2.lblhp.Caption \"60\"",
             "4499 value frmw2l2.imgrob3.Visible False",
             "4500 value frmw2l2.imgrob3.Visible True",
+            "6900 value frmw2l2.lblhp.Caption \"0\"",
+            "6900 value frmw2l2.hp.Interval 0",
         });
 }
 

@@ -84,11 +84,14 @@ TEST(World3Level1, ThePatrolsWaitForTheBriefingThenEachRightwardPassBarksOnceAnd
                       "print frmw3l1.imggrawn3.Visible\nok\nclick frmw3l1.imgrob1\nwait 0.2\nprint frmw3l1.imggrawn1.Left\n"
                       "print frmw3l1.imggrawn1.Picture\nprint frmw3l1.imggrawn2.Left\nprint frmw3l1.lblhp.Caption\nwait 0.1\n"
                       "print frmw3l1.imggrawn2.Left\nprint frmw3l1.imggrawn2.Picture\nwait 0.25\nprint frmw3l1.imggrawn1.Left\n"
-                      "wait 6\nok\n",
+                      "wait 6\nprint frmw3l1.lblhp.Caption\nprint frmw3l1.hp.Interval\nok\n",
         game());
     EXPECT_EQ(result.exit_code, 0) << result.errors;
     expect_values(result,
         {
+            // A bark under the game-over box finds nothing left to take.
+            "7550 value frmw3l1.lblhp.Caption \"0\"",
+            "7550 value frmw3l1.hp.Interval 0",
             "1000 value frmw3l1.imggrawn1.Left 112",
             "1000 value frmw3l1.imggrawn2.Left 112",
             "1000 value frmw3l1.imggrawn3.Visible False",

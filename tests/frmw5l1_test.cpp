@@ -117,6 +117,24 @@ TEST(World5Level1, TheFirstDanceIsShownOnceWithItsSoundsAndKeysDuringItDoNothing
             "11500 value frmw5l1.dance1.Enabled False", "11500 value frmw5l1.imgpig.Left 136", "11500 value frmw5l1.imgpig.Top 164" });
 }
 
+TEST(World5Level1, ABriefingReadAtLeisureStillLetsThePlayerWatchTheWholeFirstDance)
+{
+    // Ten seconds on the briefing: nothing moves under it, and the dance starts three seconds
+    // after it is closed, in the window then on screen.
+    auto result = run("show frmw5l1\nwait 10\nprint frmw5l1.imgpig.Top\nok\nwait 2.999\nprint frmw5l1.imgpig.Top\nwait 0.001\n"
+                      "print frmw5l1.Visible\nprint frmw5l1.imgpig.Top\nwait 8.499\nprint frmw5l1.timeset.Enabled\nwait 0.001\n"
+                      "print frmw5l1.timeset.Enabled\n",
+        game());
+    EXPECT_EQ(result.exit_code, 0) << result.errors;
+    Lines const expected { "0 " + briefing, "10000 closed", "10000 music play \\W5L1.mid", "10000 show frmw5l1", "13000 sound \\up.wav async",
+        "14000 sound \\down.wav async", "15000 sound \\up.wav async", "16000 sound \\up.wav async", "17000 sound \\right.wav async",
+        "18000 sound \\left.wav async", "19000 sound \\up.wav async", "20000 sound \\up.wav async" };
+    EXPECT_EQ(events(result), expected) << result.transcript;
+    expect_values(result,
+        { "10000 value frmw5l1.imgpig.Top 184", "12999 value frmw5l1.imgpig.Top 184", "13000 value frmw5l1.Visible True",
+            "13000 value frmw5l1.imgpig.Top 179", "21499 value frmw5l1.timeset.Enabled False", "21500 value frmw5l1.timeset.Enabled True" });
+}
+
 TEST(World5Level1, BothDancesDoneHypnotiseTheGuardsAndLeadToTheEnding)
 {
     // A held key repeats its press and still counts once, on release.

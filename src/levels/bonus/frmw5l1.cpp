@@ -65,6 +65,7 @@ void frmw5l1::Form_Load()
     briefing("World 5, Level 1: Pig Channel 5",
         "The last smart pig has been found, and it is in Nevada near Area 51.  As it turns out, Raved's plan was to keep it as backup, and make sure it was safe by guarding it specail S-Grawns.  These specail grawns are resistant to normal gun fire, so in order to get by them you must put them in a hypnotic state.  To do this you'll need top notch dance moves.  Pay attention, as the moves are only shown once, and if you mess up the grawns will catch on to what you're doing.  To do the dance moves, press the keys on your keyboard in the order you see them done on the screen.  Hurry up, cause you only have a small ammount of time to do this!");
     PlayMusic("\\W5L1.mid");
+    dance1.enable();
 }
 
 void frmw5l1::Form_Unload() { StopMusic("\\W5L1.mid"); }

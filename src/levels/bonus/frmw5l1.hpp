@@ -43,8 +43,9 @@ public:
     Sprite imggrawn2 { *this, "imggrawn2", { 216, 176, 35, 34 } };
     Sprite imgpig { *this, "imgpig", { 136, 184, 35, 35 } };
 
-    // The first dance is shown three seconds after the screen starts.
-    Timer dance1 { *this, "dance1", 3000, Switch::on };
+    // The first dance is shown three seconds after the briefing is closed, when the player can
+    // watch it: the moves are shown only once.
+    Timer dance1 { *this, "dance1", 3000, Switch::off };
     Timer dance2 { *this, "dance2", 1000, Switch::off };
     // Not a clock: the number of the step the player must do next, from 1.
     Timer combo { *this, "combo", 1, Switch::on };

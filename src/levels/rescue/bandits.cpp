@@ -3,6 +3,7 @@
 
 #include "levels/rescue/rescue.hpp"
 
+#include <algorithm>
 #include <string>
 
 namespace levels {
@@ -10,10 +11,12 @@ namespace levels {
 namespace {
 
 constexpr int health_step = 10;
+// The range of a counter timer's Interval.
+constexpr int counter_most = 65535;
 
 int change_health(PlayerHealth const& health, int by)
 {
-    health.hp.set_interval(health.hp.interval() + by);
+    health.hp.set_interval(std::clamp(health.hp.interval() + by, 0, counter_most));
     health.lblhp.set_caption(std::to_string(health.hp.interval()));
     return health.hp.interval();
 }
@@ -21,6 +24,8 @@ int change_health(PlayerHealth const& health, int by)
 }
 
 void BanditLevel::gain(PlayerHealth const& health) { change_health(health, health_step); }
+
+int BanditLevel::lose_health(PlayerHealth const& health, int amount) { return change_health(health, -amount); }
 
 void BanditLevel::shoot_at(int button, Sprite& enemy, Sprite const& dead, std::initializer_list<Timer*> timers, PlayerHealth const& health,
     Report report)
@@ -36,7 +41,7 @@ void BanditLevel::shoot_at(int button, Sprite& enemy, Sprite const& dead, std::i
 void BanditLevel::robber_fires(Sprite& robber, Timer& standing, Timer& ducking, PlayerHealth const& health)
 {
     blink(robber, Visibility::hidden, standing, ducking);
-    int const left = change_health(health, -health_step);
+    int const left = lose_health(health, health_step);
     PlayGunDead();
     health.shake.enable();
     if (left == 0)

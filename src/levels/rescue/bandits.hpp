@@ -26,8 +26,12 @@ public:
     using Screen::Screen;
 
 protected:
-    // A kill or a rescue gives ten back; there is no upper limit.
+    // A kill or a rescue gives ten back; there is no upper limit but the counter's own.
     void gain(PlayerHealth const& health);
+    // A shot, a bark or a trap takes `amount`, shown at once; returns what is left. Health never
+    // goes below nothing: enemies go on firing under the game-over box, which must not count a
+    // dead player further down.
+    int lose_health(PlayerHealth const& health, int amount);
     // The left button kills a robber or a Grawn that is not dead yet, for ten health; any other
     // click, or a click on the dead, does nothing.
     void shoot_at(int button, Sprite& enemy, Sprite const& dead, std::initializer_list<Timer*> timers, PlayerHealth const& health,

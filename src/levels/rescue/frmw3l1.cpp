@@ -162,12 +162,6 @@ void frmw3l1::imgrob1_MouseDown(int button)
     win_check();
 }
 
-void frmw3l1::lose_health()
-{
-    hp.set_interval(hp.interval() - health_step);
-    lblhp.set_caption(std::to_string(hp.interval()));
-}
-
 void frmw3l1::check_health()
 {
     if (hp.interval() == 0)
@@ -178,7 +172,7 @@ void frmw3l1::bark()
 {
     PlayHowl();
     shake2.enable();
-    lose_health();
+    lose_health(health, health_step);
 }
 
 // The patrols run the width of the wood; the health check follows every rightward step, bark or
@@ -221,7 +215,7 @@ void frmw3l1::timesheep11_Timer() { fall_tick(imgsheep1, "Oh no!  You lost a she
 void frmw3l1::timerob11_Timer()
 {
     blink(imgrob1, Visibility::hidden, timerob11, timerob12);
-    lose_health();
+    lose_health(health, health_step);
     shake.enable();
     check_health();
 }

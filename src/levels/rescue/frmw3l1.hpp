@@ -70,7 +70,6 @@ private:
     // The supersonic bark of a Grawn passing its mark on a rightward pass: ten health and a
     // silent shake.
     void bark();
-    void lose_health();
     void check_health();
 
     void imgpig1_MouseDown(int button);

@@ -124,8 +124,7 @@ void frmw3l2::spring(Sprite& trap)
 {
     if (!trap.shows(imgboom.picture())) {
         shake.enable();
-        hp.set_interval(hp.interval() - trap_cost);
-        lblhp.set_caption(std::to_string(hp.interval()));
+        lose_health(health, trap_cost);
         trap.set_picture(imgboom.picture());
     }
     if (hp.interval() <= 0)

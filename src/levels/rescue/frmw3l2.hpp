@@ -46,6 +46,7 @@ public:
     Timer timesheep11 { *this, "timesheep11", 150, Switch::on };
     Timer timesheep12 { *this, "timesheep12", 5000, Switch::off };
     Timer shake { *this, "shake", 25, Switch::off };
+    PlayerHealth const health { hp, lblhp, shake };
 
 private:
     static LabelStyle health_style() { return { .font = { .size = 8, .weight = FontWeight::bold }, .fore = { 255, 0, 0 } }; }

@@ -7,7 +7,6 @@
 #include "art/robber.hpp"
 #include "levels/rescue/rescue.hpp"
 
-#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <string>
@@ -142,8 +141,7 @@ void frmw4l1::imgrob_MouseDown(Robber& robber, int button)
 void frmw4l1::timerob_a_Timer(Robber& robber)
 {
     robber.img.hide();
-    hp.set_interval(std::max(0, hp.interval() - health_step));
-    lblhp.set_caption(std::to_string(hp.interval()));
+    lose_health(health, health_step);
     shake.enable();
     robber.a.disable();
     robber.b.enable();

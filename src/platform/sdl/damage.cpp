@@ -1,80 +1,111 @@
-// Comparing surveys control by control: a change marks where the control was and where it is.
+// Comparing surveys control by control: a change marks where the control was and where it is,
+// gathered into areas that do not overlap, so no pixel is drawn or sent twice.
 #include "platform/sdl/damage.hpp"
 
 #include "platform/form.hpp"
 #include "platform/sdl/form_pixels.hpp"
 
-#include <sstream>
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
 
 namespace platform::sdl {
 
 namespace {
 
-// Above this many separate areas, one rectangle around them all is cheaper to draw and send.
-constexpr std::size_t most_areas = 32;
+// Above this many separate areas, a few larger ones are cheaper to draw and send.
+constexpr std::size_t most_areas = 48;
+// Two overlapping areas are joined into the rectangle around them when that draws at most this
+// many pixels neither needed, and no more than an eighth of those they do need: a moving
+// sprite's old and new places, mostly. Apart, each area costs a pass over the controls and a
+// transfer of its own, about as much as this many pixels.
+constexpr long spare_pixels = 2048;
+constexpr long spare_share = 8;
 
-void put(std::ostringstream& out, Color c) { out << int(c.r) << ',' << int(c.g) << ',' << int(c.b) << ';'; }
-
-void put(std::ostringstream& out, Font const& font)
+ControlLook look_of(Control const& control, Control const* pressed)
 {
-    out << font.face << ';' << font.size << ';' << int(font.weight) << int(font.slant) << ';';
-}
-
-DrawnControl survey_control(Control const& control, FormPixels const& px, Control const* pressed)
-{
-    DrawnControl drawn { &control, drawn_bounds(control, px), {} };
-    std::ostringstream look;
     switch (control.kind()) {
     case ControlKind::timer:
         break;
     case ControlKind::sprite:
-        look << static_cast<Sprite const&>(control).picture().get();
-        break;
+        return SpriteLook { static_cast<Sprite const&>(control).picture().get() };
     case ControlKind::label: {
         auto const& label = static_cast<Label const&>(control);
         auto const& style = label.style();
-        put(look, style.font);
-        put(look, style.fore);
-        put(look, style.back);
-        look << int(style.back_style) << int(style.alignment) << label.caption();
-        break;
+        return LabelLook { style.font, style.fore, style.back, style.back_style, style.alignment, label.caption() };
     }
     case ControlKind::button: {
         auto const& button = static_cast<Button const&>(control);
-        look << button.enabled() << (pressed == &control) << button.caption();
-        break;
+        return ButtonState { button.enabled(), pressed == &control, button.caption() };
     }
     case ControlKind::shape: {
         auto const& style = static_cast<Shape const&>(control).style();
-        look << int(style.kind) << int(style.fill_style) << style.border_width << ';';
-        put(look, style.fill);
-        put(look, style.border);
-        break;
+        return ShapeLook { style.kind, style.fill_style, style.fill, style.border, style.border_width };
     }
     case ControlKind::line: {
         auto const& line = static_cast<Line const&>(control);
         auto const& p = line.points();
-        look << p.x1 << ',' << p.y1 << ',' << p.x2 << ',' << p.y2 << ';';
-        put(look, line.color());
-        look << line.line_width();
-        break;
+        return LineLook { p.x1, p.y1, p.x2, p.y2, line.color(), line.line_width() };
     }
     }
-    drawn.look = look.str();
-    return drawn;
+    return {};
 }
 
-// Merges areas that overlap, so that no pixel is drawn or sent twice.
-void merge_overlapping(Rects& areas)
+bool same_rect(SDL_Rect const& a, SDL_Rect const& b) { return a.x == b.x && a.y == b.y && a.w == b.w && a.h == b.h; }
+
+long pixels(SDL_Rect const& r) { return static_cast<long>(r.w) * r.h; }
+
+// The pixels both need, and those the rectangle around them would draw besides.
+struct Joining {
+    long needed = 0;
+    long waste = 0;
+};
+
+Joining joining(SDL_Rect const& a, SDL_Rect const& b)
 {
-    for (bool merged = true; merged;) {
-        merged = false;
-        for (std::size_t i = 0; i < areas.size() && !merged; ++i) {
+    SDL_Rect around {};
+    SDL_UnionRect(&a, &b, &around);
+    SDL_Rect both {};
+    long const shared = SDL_IntersectRect(&a, &b, &both) ? pixels(both) : 0;
+    long const needed = pixels(a) + pixels(b) - shared;
+    return { needed, pixels(around) - needed };
+}
+
+bool worth_joining(SDL_Rect const& a, SDL_Rect const& b)
+{
+    auto const [needed, waste] = joining(a, b);
+    return waste <= spare_pixels && waste * spare_share <= needed;
+}
+
+// Too many areas: the pairs that waste least are joined until few enough are left; joined
+// rectangles that then overlap others are joined with them too.
+void join_down(Rects& areas)
+{
+    while (areas.size() > most_areas) {
+        std::size_t best_i = 0;
+        std::size_t best_j = 1;
+        long best = -1;
+        for (std::size_t i = 0; i < areas.size(); ++i) {
+            for (std::size_t j = i + 1; j < areas.size(); ++j) {
+                long const waste = joining(areas[i], areas[j]).waste;
+                if (best < 0 || waste < best) {
+                    best = waste;
+                    best_i = i;
+                    best_j = j;
+                }
+            }
+        }
+        SDL_UnionRect(&areas[best_i], &areas[best_j], &areas[best_i]);
+        areas.erase(areas.begin() + static_cast<std::ptrdiff_t>(best_j));
+    }
+    for (bool joined = true; joined;) {
+        joined = false;
+        for (std::size_t i = 0; i < areas.size() && !joined; ++i) {
             for (std::size_t j = i + 1; j < areas.size(); ++j) {
                 if (SDL_HasIntersection(&areas[i], &areas[j])) {
                     SDL_UnionRect(&areas[i], &areas[j], &areas[i]);
                     areas.erase(areas.begin() + static_cast<std::ptrdiff_t>(j));
-                    merged = true;
+                    joined = true;
                     break;
                 }
             }
@@ -82,18 +113,41 @@ void merge_overlapping(Rects& areas)
     }
 }
 
-bool same_rect(SDL_Rect const& a, SDL_Rect const& b) { return a.x == b.x && a.y == b.y && a.w == b.w && a.h == b.h; }
-
 // Only what lies inside the target is kept: a shaken picture puts controls partly outside the
 // window, and SDL mis-clips such areas when it sends them (a label at the top edge would keep its
 // old text).
-void add_area(Rects& areas, SDL_Rect const& area, SDL_Rect const& bounds)
+void add_inside(Rects& areas, SDL_Rect const& area, SDL_Rect const& bounds)
 {
     SDL_Rect inside {};
     if (SDL_IntersectRect(&area, &bounds, &inside))
-        areas.push_back(inside);
+        add_area(areas, inside);
 }
 
+}
+
+void add_area(Rects& areas, SDL_Rect const& area)
+{
+    Rects pending { area };
+    while (!pending.empty()) {
+        SDL_Rect const r = pending.back();
+        pending.pop_back();
+        if (r.w <= 0 || r.h <= 0)
+            continue;
+        auto const overlap = std::find_if(areas.begin(), areas.end(), [&](SDL_Rect const& a) { return SDL_HasIntersection(&a, &r); });
+        if (overlap == areas.end()) {
+            areas.push_back(r);
+            continue;
+        }
+        if (worth_joining(r, *overlap)) {
+            // The joined rectangle goes round again: it may reach further areas now.
+            SDL_Rect around {};
+            SDL_UnionRect(&r, &*overlap, &around);
+            areas.erase(overlap);
+            pending.push_back(around);
+        } else {
+            cut_around(r, *overlap, pending);
+        }
+    }
 }
 
 SDL_Rect drawn_bounds(Control const& control, FormPixels const& px)
@@ -120,13 +174,11 @@ DrawnForm survey(Form const& form, Placement placement, Control const* pressed)
 {
     FormPixels const px(placement, form.units_per_pixel());
     DrawnForm drawn;
-    std::ostringstream look;
-    look << form.client_width() << 'x' << form.client_height() << '@' << placement.scale << '+' << placement.x << '+' << placement.y << ';';
-    put(look, form.back_color());
-    drawn.look = look.str();
+    drawn.look = { form.client_width(), form.client_height(), placement.scale, placement.x, placement.y, form.back_color() };
+    drawn.controls.reserve(form.controls().size());
     for (auto const* control : form.controls()) {
         if (control->visible() && control->kind() != ControlKind::timer)
-            drawn.controls.push_back(survey_control(*control, px, pressed));
+            drawn.controls.push_back({ control, drawn_bounds(*control, px), look_of(*control, pressed) });
     }
     return drawn;
 }
@@ -144,8 +196,8 @@ std::optional<Rects> damage(DrawnForm const& before, DrawnForm const& after, SDL
         auto const* now = j < after.controls.size() ? &after.controls[j] : nullptr;
         if (old && now && old->control == now->control) {
             if (!same_rect(old->bounds, now->bounds) || old->look != now->look) {
-                add_area(areas, old->bounds, bounds);
-                add_area(areas, now->bounds, bounds);
+                add_inside(areas, old->bounds, bounds);
+                add_inside(areas, now->bounds, bounds);
             }
             ++i;
             ++j;
@@ -155,20 +207,15 @@ std::optional<Rects> damage(DrawnForm const& before, DrawnForm const& after, SDL
         bool const shown = now && std::none_of(before.controls.begin() + static_cast<std::ptrdiff_t>(i), before.controls.end(),
                                       [&](DrawnControl const& d) { return d.control == now->control; });
         if (shown) {
-            add_area(areas, now->bounds, bounds);
+            add_inside(areas, now->bounds, bounds);
             ++j;
         } else {
-            add_area(areas, old->bounds, bounds);
+            add_inside(areas, old->bounds, bounds);
             ++i;
         }
     }
-    merge_overlapping(areas);
-    if (areas.size() > most_areas) {
-        SDL_Rect all = areas.front();
-        for (auto const& area : areas)
-            SDL_UnionRect(&all, &area, &all);
-        areas = { all };
-    }
+    if (areas.size() > most_areas)
+        join_down(areas);
     return areas;
 }
 

@@ -28,6 +28,40 @@ std::uint32_t unpremultiply(std::uint32_t argb)
     return (a << 24) | (channel((argb >> 16) & 0xFF) << 16) | (channel((argb >> 8) & 0xFF) << 8) | channel(argb & 0xFF);
 }
 
+// The largest all-opaque rectangle, row by row over the heights of opaque columns ending there.
+SDL_Rect opaque_core(Raster const& raster)
+{
+    SDL_Rect best {};
+    std::vector<int> heights(static_cast<std::size_t>(std::max(0, raster.width)) + 1, 0);
+    std::vector<int> rising;
+    for (int y = 0; y < raster.height; ++y) {
+        for (int x = 0; x < raster.width; ++x) {
+            bool const solid = (raster.pixels[static_cast<std::size_t>(y) * raster.width + x] >> 24) == 0xFF;
+            heights[static_cast<std::size_t>(x)] = solid ? heights[static_cast<std::size_t>(x)] + 1 : 0;
+        }
+        rising.clear();
+        for (int x = 0; x <= raster.width; ++x) {
+            int const h = heights[static_cast<std::size_t>(x)];
+            while (!rising.empty() && heights[static_cast<std::size_t>(rising.back())] >= h) {
+                int const top = heights[static_cast<std::size_t>(rising.back())];
+                rising.pop_back();
+                int const left = rising.empty() ? 0 : rising.back() + 1;
+                if (top * (x - left) > best.w * best.h)
+                    best = { left, y - top + 1, x - left, top };
+            }
+            rising.push_back(x);
+        }
+    }
+    return best;
+}
+
+std::vector<std::uint32_t> unpremultiplied(Raster const& raster)
+{
+    std::vector<std::uint32_t> pixels(raster.pixels.size());
+    std::transform(raster.pixels.begin(), raster.pixels.end(), pixels.begin(), unpremultiply);
+    return pixels;
+}
+
 }
 
 TexturePtr texture_from_raster(SDL_Renderer* renderer, Raster const& raster)
@@ -37,11 +71,25 @@ TexturePtr texture_from_raster(SDL_Renderer* renderer, Raster const& raster)
     TexturePtr texture(SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, raster.width, raster.height));
     if (!texture)
         return nullptr;
-    std::vector<std::uint32_t> pixels(raster.pixels.size());
-    std::transform(raster.pixels.begin(), raster.pixels.end(), pixels.begin(), unpremultiply);
-    SDL_UpdateTexture(texture.get(), nullptr, pixels.data(), raster.width * 4);
+    SDL_UpdateTexture(texture.get(), nullptr, unpremultiplied(raster).data(), raster.width * 4);
     SDL_SetTextureBlendMode(texture.get(), SDL_BLENDMODE_BLEND);
     return texture;
+}
+
+SurfacePtr surface_from_raster(Raster const& raster)
+{
+    if (raster.width <= 0 || raster.height <= 0)
+        return nullptr;
+    SurfacePtr surface(SDL_CreateRGBSurfaceWithFormat(0, raster.width, raster.height, 32, SDL_PIXELFORMAT_ARGB8888));
+    if (!surface)
+        return nullptr;
+    auto const pixels = unpremultiplied(raster);
+    for (int y = 0; y < raster.height; ++y)
+        std::copy_n(pixels.begin() + static_cast<std::ptrdiff_t>(y) * raster.width, raster.width,
+            reinterpret_cast<std::uint32_t*>(static_cast<std::uint8_t*>(surface->pixels) + static_cast<std::ptrdiff_t>(y) * surface->pitch));
+    SDL_SetSurfaceBlendMode(surface.get(), SDL_BLENDMODE_BLEND);
+    SDL_SetSurfaceRLE(surface.get(), 1);
+    return surface;
 }
 
 PictureTextures::Entry& PictureTextures::entry(PicturePtr const& picture, int scale)
@@ -52,12 +100,22 @@ PictureTextures::Entry& PictureTextures::entry(PicturePtr const& picture, int sc
         auto const& raster = picture->raster(scale);
         bool const opaque = !raster.pixels.empty()
             && std::all_of(raster.pixels.begin(), raster.pixels.end(), [](std::uint32_t pixel) { return (pixel >> 24) == 0xFF; });
-        it = m_entries.emplace(key, Entry { picture, texture_from_raster(m_renderer, raster), opaque }).first;
+        it = m_entries.emplace(key, Entry { picture, texture_from_raster(m_renderer, raster), opaque, nullptr, opaque_core(raster) }).first;
     }
     return it->second;
 }
 
 SDL_Texture* PictureTextures::get(PicturePtr const& picture, int scale) { return entry(picture, scale).texture.get(); }
+
+SDL_Rect PictureTextures::core(PicturePtr const& picture, int scale) { return entry(picture, scale).core; }
+
+SDL_Surface* PictureTextures::surface(PicturePtr const& picture, int scale)
+{
+    auto& found = entry(picture, scale);
+    if (!found.surface)
+        found.surface = surface_from_raster(picture->raster(scale));
+    return found.surface.get();
+}
 
 bool PictureTextures::opaque(PicturePtr const& picture, int scale) { return entry(picture, scale).opaque; }
 
@@ -124,8 +182,9 @@ TextStyle const& FormPainter::label_text_style(Label const& label, SDL_Rect cons
     return fit.fitted;
 }
 
-FormPainter::FormPainter(SDL_Renderer* renderer, FontLibrary& fonts)
+FormPainter::FormPainter(SDL_Renderer* renderer, FontLibrary& fonts, SDL_Surface* target)
     : m_renderer(renderer)
+    , m_target(target && target->format->BytesPerPixel == 4 && !SDL_MUSTLOCK(target) ? target : nullptr)
     , m_text(renderer, fonts)
     , m_pictures(renderer)
 {
@@ -139,33 +198,108 @@ void FormPainter::paint(Form const& form, Placement placement, Control const* pr
     if (area && !SDL_IntersectRect(&client, area, &clip))
         return;
     SDL_RenderSetClipRect(m_renderer, &clip);
-    auto const wanted = [&](Control const& control) {
+    m_clip = clip;
+    auto const& controls = form.controls();
+    // Each control is measured once a pass; the rest of the pass asks whether it is wanted.
+    m_wanted.assign(controls.size(), false);
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        Control const& control = *controls[i];
         if (!control.visible() || control.kind() == ControlKind::timer)
-            return false;
+            continue;
         SDL_Rect const bounds = drawn_bounds(control, px);
-        return !area || SDL_HasIntersection(&bounds, &clip);
-    };
+        m_wanted[i] = !area || SDL_HasIntersection(&bounds, &clip);
+    }
+    auto const wanted = [&](std::size_t i) { return bool(m_wanted[i]); };
     // Nothing below the last control that hides the whole area needs drawing: in a scene with a
     // picture or a filled shape as its backdrop, that saves filling most pixels twice.
-    auto const& controls = form.controls();
     std::optional<std::size_t> cover;
     for (std::size_t i = controls.size(); i-- > 0 && !cover;) {
         Control const& control = *controls[i];
-        if (control.kind() != ControlKind::button && wanted(control) && covers(control, px, clip))
+        if (control.kind() != ControlKind::button && wanted(i) && covers(control, px, clip))
             cover = i;
     }
+    std::size_t const first = cover.value_or(0);
+    m_occluders.clear();
+    for (std::size_t i = first; m_target && i < controls.size(); ++i) {
+        if (controls[i]->kind() != ControlKind::sprite || !wanted(i))
+            continue;
+        auto const& sprite = static_cast<Sprite const&>(*controls[i]);
+        if (!sprite.picture() || sprite.stretch() != Stretch::no)
+            continue;
+        SDL_Rect const box = drawn_bounds(sprite, px);
+        SDL_Rect core = m_pictures.core(sprite.picture(), px.scale);
+        core.x += box.x;
+        core.y += box.y;
+        if (SDL_IntersectRect(&core, &clip, &core))
+            m_occluders.push_back({ static_cast<std::ptrdiff_t>(i), core });
+    }
+    m_order = -1;
     if (!cover)
-        fill_rects(m_renderer, { clip }, form.back_color());
+        fill({ clip }, form.back_color());
     // Buttons sit above everything else, as on the original platform.
-    for (std::size_t i = cover.value_or(0); i < controls.size(); ++i) {
-        if (controls[i]->kind() != ControlKind::button && wanted(*controls[i]))
+    for (std::size_t i = first; i < controls.size(); ++i) {
+        m_order = static_cast<std::ptrdiff_t>(i);
+        if (controls[i]->kind() != ControlKind::button && wanted(i))
             paint_control(*controls[i], px, pressed);
     }
-    for (auto const* control : controls) {
-        if (control->kind() == ControlKind::button && wanted(*control))
-            paint_control(*control, px, pressed);
+    m_occluders.clear();
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        if (controls[i]->kind() == ControlKind::button && wanted(i))
+            paint_control(*controls[i], px, pressed);
     }
     SDL_RenderSetClipRect(m_renderer, nullptr);
+    if (m_target)
+        SDL_SetClipRect(m_target, nullptr);
+}
+
+// Straight onto the target, the renderer's own work done first so that everything lands in the
+// order it was asked for.
+void FormPainter::fill(Rects const& rects, Color color)
+{
+    if (!m_target) {
+        fill_rects(m_renderer, rects, color);
+        return;
+    }
+    SDL_RenderFlush(m_renderer);
+    std::uint32_t const pixel = SDL_MapRGB(m_target->format, color.r, color.g, color.b);
+    Rects pieces;
+    for (auto const& rect : rects) {
+        SDL_Rect inside {};
+        if (SDL_IntersectRect(&rect, &m_clip, &inside))
+            pieces.push_back(inside);
+    }
+    // What an opaque sprite above will cover anyway is not filled first.
+    for (auto const& occluder : m_occluders) {
+        if (occluder.order <= m_order)
+            continue;
+        Rects left;
+        for (auto const& piece : pieces)
+            cut_around(piece, occluder.rect, left);
+        pieces = std::move(left);
+    }
+    for (auto const& inside : pieces) {
+        auto* row = static_cast<std::uint8_t*>(m_target->pixels) + static_cast<std::ptrdiff_t>(inside.y) * m_target->pitch
+            + static_cast<std::ptrdiff_t>(inside.x) * 4;
+        for (int y = 0; y < inside.h; ++y, row += m_target->pitch)
+            std::fill_n(reinterpret_cast<std::uint32_t*>(row), inside.w, pixel);
+    }
+}
+
+void FormPainter::draw_sprite(Sprite const& sprite, SDL_Rect const& box, int scale)
+{
+    auto const& raster = sprite.picture()->raster(scale);
+    bool const own_size = box.w == raster.width && box.h == raster.height;
+    if (m_target && own_size) {
+        if (SDL_Surface* picture = m_pictures.surface(sprite.picture(), scale)) {
+            SDL_RenderFlush(m_renderer);
+            SDL_SetClipRect(m_target, &m_clip);
+            SDL_Rect at = box;
+            SDL_BlitSurface(picture, nullptr, m_target, &at);
+            return;
+        }
+    }
+    if (SDL_Texture* texture = m_pictures.get(sprite.picture(), scale))
+        SDL_RenderCopy(m_renderer, texture, nullptr, &box);
 }
 
 bool FormPainter::covers(Control const& control, FormPixels const& px, SDL_Rect const& area)
@@ -201,16 +335,13 @@ void FormPainter::paint_control(Control const& control, FormPixels const& px, Co
         auto const& sprite = static_cast<Sprite const&>(control);
         if (!sprite.picture())
             return;
-        SDL_Texture* texture = m_pictures.get(sprite.picture(), s);
-        if (!texture)
-            return;
         SDL_Rect box = px.rect(sprite.rect());
         // An unstretched sprite shows its picture at the picture's own size, as it sized itself.
         if (sprite.stretch() == Stretch::no) {
             box.w = sprite.picture()->width() * s;
             box.h = sprite.picture()->height() * s;
         }
-        SDL_RenderCopy(m_renderer, texture, nullptr, &box);
+        draw_sprite(sprite, box, s);
         return;
     }
     case ControlKind::label: {
@@ -218,7 +349,7 @@ void FormPainter::paint_control(Control const& control, FormPixels const& px, Co
         auto const& style = label.style();
         SDL_Rect const box = px.rect(label.rect());
         if (style.back_style == BackStyle::opaque)
-            fill_rects(m_renderer, { box }, style.back);
+            fill({ box }, style.back);
         if (label.caption().empty())
             return;
         TextBlock const& block = m_text.block(&label, label.caption(), label_text_style(label, box, s));
@@ -242,10 +373,10 @@ void FormPainter::paint_control(Control const& control, FormPixels const& px, Co
         }
         bool const round = style.kind == ShapeKind::oval || style.kind == ShapeKind::circle;
         if (style.fill_style == FillStyle::solid)
-            fill_rects(m_renderer, round ? ellipse_fill(box) : Rects { box }, style.fill);
+            fill(round ? ellipse_fill(box) : Rects { box }, style.fill);
         if (style.border_width > 0) {
             int const thickness = std::max(1, static_cast<int>(std::lround(style.border_width))) * s;
-            fill_rects(m_renderer, round ? ellipse_ring(box, thickness) : frame_rects(box, thickness), style.border);
+            fill(round ? ellipse_ring(box, thickness) : frame_rects(box, thickness), style.border);
         }
         return;
     }
@@ -256,7 +387,7 @@ void FormPainter::paint_control(Control const& control, FormPixels const& px, Co
         auto const& p = line.points();
         int const width = std::max(1, static_cast<int>(std::lround(line.line_width())));
         int const back = (width - 1) / 2 * s;
-        fill_rects(m_renderer, line_rects({ px.x(p.x1) - back, px.y(p.y1) - back }, { px.x(p.x2) - back, px.y(p.y2) - back }, width * s),
+        fill(line_rects({ px.x(p.x1) - back, px.y(p.y1) - back }, { px.x(p.x2) - back, px.y(p.y2) - back }, width * s),
             line.color());
         return;
     }

@@ -12,6 +12,7 @@
 
 #include <map>
 #include <utility>
+#include <vector>
 
 namespace platform {
 class Form;
@@ -39,14 +40,22 @@ public:
     {
     }
     SDL_Texture* get(PicturePtr const& picture, int scale);
+    // The same pixels as a surface for blitting straight onto another, run-length encoded so
+    // that transparent runs are skipped and opaque ones copied; made on first use.
+    SDL_Surface* surface(PicturePtr const& picture, int scale);
     // True when every pixel of the picture is fully opaque, so it hides whatever is below it.
     bool opaque(PicturePtr const& picture, int scale);
+    // The largest rectangle of fully opaque pixels in the picture, in its own pixels: nothing
+    // below it shows there.
+    SDL_Rect core(PicturePtr const& picture, int scale);
 
 private:
     struct Entry {
         PicturePtr picture;
         TexturePtr texture;
         bool opaque = false;
+        SurfacePtr surface;
+        SDL_Rect core {};
     };
     Entry& entry(PicturePtr const& picture, int scale);
     SDL_Renderer* m_renderer = nullptr;
@@ -55,7 +64,10 @@ private:
 
 class FormPainter {
 public:
-    FormPainter(SDL_Renderer* renderer, FontLibrary& fonts);
+    // `target`, when given, is the surface the software `renderer` draws on: fills and sprites
+    // then go onto it directly, which costs a fraction of SDL's renderer calls for the many small
+    // areas a moving scene redraws.
+    FormPainter(SDL_Renderer* renderer, FontLibrary& fonts, SDL_Surface* target = nullptr);
 
     // Draws `form` clipped to its client area and to `area` (all of it when null), with
     // `pressed` (a button held down by the mouse, or null) drawn pushed in.
@@ -63,6 +75,9 @@ public:
 
 private:
     void paint_control(Control const& control, FormPixels const& px, Control const* pressed);
+    // Solid rectangles within the current clip.
+    void fill(Rects const& rects, Color color);
+    void draw_sprite(Sprite const& sprite, SDL_Rect const& box, int scale);
     // Whether the control alone covers all of `area` with opaque pixels.
     bool covers(Control const& control, FormPixels const& px, SDL_Rect const& area);
     // The style a label's caption is set in: its own font, or a little smaller where the free
@@ -79,6 +94,17 @@ private:
     };
 
     SDL_Renderer* m_renderer = nullptr;
+    SDL_Surface* m_target = nullptr;
+    SDL_Rect m_clip {};
+    // Where sprites painted later in this pass hide everything below them, and the place in the
+    // drawing order of what is being painted now: fills leave those parts out.
+    struct Occluder {
+        std::ptrdiff_t order = 0;
+        SDL_Rect rect {};
+    };
+    std::vector<Occluder> m_occluders;
+    std::vector<char> m_wanted; // by place in the form's controls: drawn in this pass
+    std::ptrdiff_t m_order = 0;
     TextPainter m_text;
     PictureTextures m_pictures;
     std::unordered_map<Control const*, FittedLabel> m_fitted_labels;
@@ -93,5 +119,7 @@ void draw_button(SDL_Renderer* renderer, TextPainter& text, void const* owner, S
 
 // Pixels straight from cairo made into a texture, alpha un-premultiplied for SDL's blending.
 TexturePtr texture_from_raster(SDL_Renderer* renderer, Raster const& raster);
+// The same as a surface.
+SurfacePtr surface_from_raster(Raster const& raster);
 
 }

@@ -25,7 +25,14 @@ struct FormPixels {
     {
     }
 
-    int length(double value) const { return static_cast<int>(std::lround(value / units)) * scale; }
+    // Rounded half away from zero, as std::lround does, without its library call: every control
+    // is measured several times a frame.
+    int length(double value) const
+    {
+        double const pixels = value / units;
+        int const whole = pixels >= 0 ? static_cast<int>(pixels + 0.5) : -static_cast<int>(0.5 - pixels);
+        return whole * scale;
+    }
     int x(double value) const { return x0 + length(value); }
     int y(double value) const { return y0 + length(value); }
     SDL_Rect rect(Rect const& r) const { return { x(r.left), y(r.top), length(r.width), length(r.height) }; }

@@ -42,7 +42,7 @@ bool FormWindow::attach_surface()
     }
     m_surface = surface;
     m_surface_size = { surface->w, surface->h };
-    m_painter = std::make_unique<FormPainter>(m_renderer.get(), m_fonts);
+    m_painter = std::make_unique<FormPainter>(m_renderer.get(), m_fonts, surface);
     m_drawn.reset();
     return true;
 }

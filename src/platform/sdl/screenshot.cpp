@@ -49,7 +49,7 @@ ScreenshotFn make_screenshot_renderer(int scale)
         if (!renderer)
             return SDL_GetError();
         {
-            sdl::FormPainter painter(renderer.get(), state->fonts);
+            sdl::FormPainter painter(renderer.get(), state->fonts, surface.get());
             painter.paint(form, { scale, 0, 0 });
             SDL_RenderPresent(renderer.get());
         }

@@ -46,6 +46,23 @@ void add_row(Rects& rects, int left, int right, int y)
 
 }
 
+void cut_around(SDL_Rect const& r, SDL_Rect const& cut, Rects& out)
+{
+    SDL_Rect i {};
+    if (!SDL_IntersectRect(&r, &cut, &i)) {
+        out.push_back(r);
+        return;
+    }
+    if (i.y > r.y)
+        out.push_back({ r.x, r.y, r.w, i.y - r.y });
+    if (i.y + i.h < r.y + r.h)
+        out.push_back({ r.x, i.y + i.h, r.w, r.y + r.h - i.y - i.h });
+    if (i.x > r.x)
+        out.push_back({ r.x, i.y, i.x - r.x, i.h });
+    if (i.x + i.w < r.x + r.w)
+        out.push_back({ i.x + i.w, i.y, r.x + r.w - i.x - i.w, i.h });
+}
+
 Rects frame_rects(SDL_Rect box, int thickness)
 {
     if (box.w <= 0 || box.h <= 0 || thickness <= 0)
