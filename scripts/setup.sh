@@ -11,14 +11,23 @@ GRAWN2_PACKAGES=(
   desktop-file-utils appstream
 )
 
-grawn2_install_packages() {
-  local missing=()
+# The packages of GRAWN2_PACKAGES that are not installed, one per line.
+grawn2_missing_packages() {
   local package
   for package in "${GRAWN2_PACKAGES[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
-      missing+=("$package")
+      echo "$package"
     fi
   done
+}
+
+grawn2_packages_installed() {
+  [ -z "$(grawn2_missing_packages)" ]
+}
+
+grawn2_install_packages() {
+  local missing
+  mapfile -t missing < <(grawn2_missing_packages)
   [ ${#missing[@]} -eq 0 ] && return 0
   echo "Installing: ${missing[*]}"
   local sudo=""
@@ -27,12 +36,19 @@ grawn2_install_packages() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
-# grawn2_build FOLDER [extra cmake arguments...]
-grawn2_build() {
+# grawn2_configure FOLDER [extra cmake arguments...]
+grawn2_configure() {
   local folder="$1"
   shift
   local werror=OFF
   [ -n "${CI:-}" ] && werror=ON
   cmake -S . -B "$folder" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGRAWN2_WERROR="$werror" "$@" >/dev/null
+}
+
+# grawn2_build FOLDER [extra cmake arguments...]: everything, tests and benchmarks included.
+grawn2_build() {
+  local folder="$1"
+  shift
+  grawn2_configure "$folder" "$@"
   cmake --build "$folder" -j "$(nproc)"
 }

@@ -124,12 +124,14 @@ TEST(RealWindows, PlayWorldOneIntoWorldTwoAndToAGameOverWithAndWithoutAWindowMan
         boxes += opened;
         if (run.name.starts_with("world1")) {
             for (auto const* screen : { "frmw1l1", "frmw1l2", "frmw1l3", "frmw1l4", "frmw1l5", "frmw2l1" })
-                EXPECT_TRUE(run.has(" show " + std::string(screen))) << screen;
+                EXPECT_TRUE(run.has(" show " + std::string(screen))) << screen << "\n" << run.transcript;
             EXPECT_TRUE(run.has("\"Congrats!  You beat the level!\""));
             // The script waited for a robber's shot to take health (each shot shakes the window);
             // then the window's close button ended the game.
-            auto const world2 = run.transcript.substr(run.transcript.find(" show frmw2l1"));
-            EXPECT_GE(std::count(world2.begin(), world2.end(), '\n'), 4) << "shots in World 2";
+            auto const world2 = run.transcript.find(" show frmw2l1");
+            if (world2 != std::string::npos) {
+                EXPECT_GE(std::count(run.transcript.begin() + static_cast<std::ptrdiff_t>(world2), run.transcript.end(), '\n'), 4) << "shots in World 2";
+            }
             EXPECT_TRUE(run.has(" unload frmw2l1"));
         } else {
             EXPECT_TRUE(run.has("\"Cheat Excepted!  Skip to World 2!\""));

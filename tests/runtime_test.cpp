@@ -198,6 +198,40 @@ TEST(Timers, RealClockCoalescesTicksThatFellBehind)
     EXPECT_EQ(form.ticker.next_due(), 1'025'000);
 }
 
+TEST(Timers, ATimerEnabledInALateTickJoinsThatTicksGrid)
+{
+    // A real clock that the test moves: every tick is found a few milliseconds after its due time.
+    struct LateClock : Clock {
+        ClockKind kind() const override { return ClockKind::real; }
+        Micros now() const override { return at; }
+        double time_of_day() const override { return 0; }
+        Micros at = 0;
+    } clock;
+    struct Idle : Backend {
+        void wait(Runtime&, std::optional<Micros>) override { }
+        WindowPlace place_window(Form&) override { return {}; }
+    } backend;
+    Runtime runtime(clock, backend);
+    auto& form = static_cast<Playground&>(runtime.adopt(std::make_unique<Playground>(runtime)));
+    form.on_slow = [&] {
+        clock.at += 1'500; // the handler itself takes time too
+        form.ticker.enable();
+        form.slow.disable();
+    };
+    form.slow.enable();
+    clock.at = 100'000 + 7'000;
+    runtime.do_events();
+    // The mover started inside the 100 ms tick ticks on the 25 ms grid of that tick's due time,
+    // in step with every other mover, not 8.5 ms behind it.
+    EXPECT_EQ(form.ticker.next_due(), 125'000);
+    int ticks = 0;
+    form.on_ticker = [&] { ++ticks; };
+    clock.at = 125'000 + 3'000;
+    runtime.do_events();
+    EXPECT_EQ(ticks, 1);
+    EXPECT_EQ(form.ticker.next_due(), 150'000);
+}
+
 TEST(Dialogs, TimersTickUnderABoxWhileClicksAreIgnored)
 {
     auto result = run("click play.go\nwait 0.05\nclick play.other\nkey play 37\nok\nclick play.other\n", game_of([](Playground& f) {

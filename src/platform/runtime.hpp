@@ -92,13 +92,15 @@ public:
     std::uint64_t add_timer(Timer& timer);
     void remove_timer(Timer& timer);
     std::optional<Micros> next_timer_due() const;
-    // While a tick's handler runs: how late on its grid that tick started (0 on the virtual
-    // clock, which runs every handler at its due time); 0 outside tick handlers. A timer switched
-    // on by the handler starts its grid that much earlier, so that timers handing over to each
-    // other stay in step instead of drifting later with every hand-over.
-    Micros tick_lateness() const { return m_tick_lateness.empty() ? 0 : m_tick_lateness.back(); }
-    void tick_started(Micros lateness) { m_tick_lateness.push_back(lateness); }
-    void tick_ended() { m_tick_lateness.pop_back(); }
+    // While a tick's handler runs: the time that tick was due (nothing outside tick handlers). A
+    // timer switched on by the handler starts its grid there rather than at the late moment the
+    // handler runs, so timers handing over to each other stay in step instead of drifting.
+    std::optional<Micros> running_tick_due() const
+    {
+        return m_tick_due.empty() ? std::nullopt : std::optional<Micros>(m_tick_due.back());
+    }
+    void tick_started(Micros due_time) { m_tick_due.push_back(due_time); }
+    void tick_ended() { m_tick_due.pop_back(); }
 
     // The transcript of a headless run: every line starts with the game time in milliseconds.
     void set_transcript(std::ostream* out) { m_transcript = out; }
@@ -140,7 +142,7 @@ private:
     std::vector<Timer*> m_timers;
     std::vector<Timer*> m_due_scratch;
     std::uint64_t m_next_timer_order = 0;
-    std::vector<Micros> m_tick_lateness; // of the ticks whose handlers are running, innermost last
+    std::vector<Micros> m_tick_due; // due times of the ticks whose handlers are running, innermost last
     std::vector<Loop> m_loops;
     std::vector<std::shared_ptr<Dialog>> m_dialogs;
     std::uint64_t m_dialogs_opened = 0;

@@ -25,8 +25,14 @@ void Timer::restart()
 {
     Runtime const& runtime = form().runtime();
     Micros const period = static_cast<Micros>(m_interval) * 1000;
-    // Switched on by a tick that started late: on that tick's grid, the next point of it after now.
-    m_base = runtime.clock().now() - (period > 0 ? runtime.tick_lateness() % period : 0);
+    // Switched on by a tick on the real clock, which runs on while handlers run: on the grid of
+    // that tick's due time, so movers started together stay in step. The virtual clock stands
+    // still in a handler (a pause inside it moves it on purpose), so there now is the base.
+    Micros const now = runtime.clock().now();
+    auto const tick_due = runtime.running_tick_due();
+    m_base = now;
+    if (tick_due && period > 0 && runtime.clock().kind() == ClockKind::real && now > *tick_due)
+        m_base = now - (now - *tick_due) % period;
     m_next_due = m_base + period;
 }
 
@@ -59,19 +65,19 @@ void Timer::fire()
     struct RunningGuard {
         bool& running;
         Runtime& runtime;
-        RunningGuard(bool& flag, Runtime& owner, Micros lateness)
+        RunningGuard(bool& flag, Runtime& owner, Micros due_time)
             : running(flag)
             , runtime(owner)
         {
             running = true;
-            runtime.tick_started(lateness);
+            runtime.tick_started(due_time);
         }
         ~RunningGuard()
         {
             runtime.tick_ended();
             running = false;
         }
-    } guard(m_running, runtime, runtime.clock().kind() == ClockKind::real ? std::max<Micros>(0, now - due) : 0);
+    } guard(m_running, runtime, due);
     on_tick();
 }
 
