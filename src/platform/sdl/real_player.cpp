@@ -115,7 +115,15 @@ void RealPlayer::expect(int line, std::function<bool()> done)
 
 void RealPlayer::expect_events(int line, Uint32 type, int count, int key)
 {
-    m_pending = Pending { line, m_clock.now() + input_timeout, type, count, key, {} };
+    Micros const now = m_clock.now();
+    m_pending = Pending { line, now + input_timeout, type, count, key, {}, now + tick_hold };
+}
+
+std::optional<Micros> RealPlayer::holds_ticks_until() const
+{
+    if (!m_pending || m_pending->hold_ticks_until <= m_clock.now())
+        return std::nullopt;
+    return m_pending->hold_ticks_until;
 }
 
 void RealPlayer::execute(Runtime& runtime, SdlBackend& backend, ScriptCommand const& command)

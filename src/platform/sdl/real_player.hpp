@@ -36,8 +36,15 @@ public:
     // of the player's input it belongs to, 0 for input of somebody else.
     int saw(SDL_Event const& event, int key_code);
 
+    // While the player's clicks or keys are on their way through the display server: until when
+    // the game's ticks wait for them. They were aimed at the pictures as they stood when sent, so
+    // a sprite must not move on before they arrive; a busy machine must not make a player miss.
+    std::optional<Micros> holds_ticks_until() const;
+
     // How long input may take to come back from the display server before it counts as lost.
     static constexpr Micros input_timeout = 3'000'000;
+    // The longest the game's ticks wait for input in flight.
+    static constexpr Micros tick_hold = 200'000;
 
 private:
     void execute(Runtime& runtime, SdlBackend& backend, ScriptCommand const& command);
@@ -64,6 +71,7 @@ private:
         int events_left = 0;
         int key = 0; // for keys: the code whose events count
         std::function<bool()> done;
+        Micros hold_ticks_until = 0; // for clicks and keys: see holds_ticks_until()
     };
     std::optional<Pending> m_pending;
     // A click held back because something else still lies over its target (a box that is

@@ -280,6 +280,11 @@ void SdlBackend::wait(Runtime& runtime, std::optional<Micros> deadline)
     // As in a headless run, the player acts only once everything due by now has happened.
     if (m_player && !(deadline && *deadline <= m_clock.now()) && m_player->act(runtime, *this))
         return;
+    // The player's own input in flight comes before the ticks that fall due meanwhile.
+    if (m_player) {
+        if (auto const held = m_player->holds_ticks_until(); held && deadline && *deadline < *held)
+            deadline = *held;
+    }
     SDL_Event event;
     for (;;) {
         Micros now = m_clock.now();
