@@ -32,6 +32,8 @@ public:
     Sprite imggrawn3 { *this, "imggrawn3", { 0, 96, 35, 34 } };
     Sprite imggrawn2 { *this, "imggrawn2", { 192, 272, 35, 34 } };
     Sprite imggrawn1 { *this, "imggrawn1", { 336, 40, 35, 34 } };
+    // A dark plaque behind the health line: its red is hard to read on the grey.
+    Shape plaque { *this, "plaque", { 92, 0, 97, 17 }, { .fill_style = FillStyle::solid, .fill = { 24, 18, 20 }, .border = { 120, 110, 100 } } };
     Label Label1 { *this, "Label1", { 96, 0, 65, 17 }, health_style(), "Health %" };
     Label lblhp { *this, "lblhp", { 160, 0, 25, 17 }, health_style(), "100" };
 
