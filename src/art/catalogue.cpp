@@ -110,6 +110,7 @@ std::vector<CatalogueEntry> catalogue()
         {"car-yellow-down", car(Heading::down, CarPaint::yellow)},
         {"truck-up", truck(Heading::up)},
         {"truck-down", truck(Heading::down)},
+        {"grass-tuft", grass_tuft()},
         {"trap-set", trap(TrapState::set)},
         {"trap-sprung", trap(TrapState::sprung)},
         {"title", title_artwork()},
