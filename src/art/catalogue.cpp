@@ -90,6 +90,7 @@ std::vector<CatalogueEntry> catalogue()
         {"pig-on-board", pig_on_board()},
         {"office-window", office_window()},
         {"magnet", magnet()},
+        {"magnet-pulley", magnet_pulley()},
         {"sailboat-cow", sailboat(Crew::cow)},
         {"sailboat-grawn", sailboat(Crew::grawn)},
         {"click-button", click_button()},

@@ -40,28 +40,6 @@ constexpr Layout full_layout {60, 56, 14, 86, {{{30, 10}, {66, 15}, {96, 7}, {12
 constexpr double board_height = 63;
 constexpr Layout sign_layout {44, 50, 12.5, 15, {{{52, 5}, {84, 7}, {110, 3}, {137, 6}, {166, 4}, {199, 7}, {214, 3}, {246, 6}}}, {62, 9}};
 
-// The outlines of `text`, hinting off so every scale gives the same shapes, centred across the
-// picture on `base` and squeezed to fit within `room` pixels if the font runs wide.
-void text_path(cairo_t* cr, char const* text, double size, double base, double room)
-{
-    cairo_font_options_t* options = cairo_font_options_create();
-    cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
-    cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
-    cairo_set_font_options(cr, options);
-    cairo_font_options_destroy(options);
-    cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
-    cairo_set_font_size(cr, size);
-    cairo_text_extents_t extents;
-    cairo_text_extents(cr, text, &extents);
-    double const squeeze = extents.width > room ? room / extents.width : 1.0;
-    cairo_save(cr);
-    cairo_translate(cr, title_width / 2.0, base);
-    cairo_scale(cr, squeeze, 1);
-    cairo_move_to(cr, -extents.x_bearing - extents.width / 2, 0);
-    cairo_text_path(cr, text);
-    cairo_restore(cr);
-}
-
 void drips_path(cairo_t* cr, Layout const& layout)
 {
     for (auto const& drip : layout.drips) {
@@ -100,7 +78,7 @@ void hoof_print(cairo_t* cr, double x, double y, double turn)
 
 void paint_title(cairo_t* cr, Layout const& layout)
 {
-    auto const lettering = [&layout](cairo_t* c) { text_path(c, title_text, layout.letter_size, layout.baseline, title_width - 16); };
+    auto const lettering = [&layout](cairo_t* c) { text_path(c, title_text, layout.letter_size, title_width / 2.0, layout.baseline, title_width - 16); };
     auto const drips = [&layout](cairo_t* c) { drips_path(c, layout); };
     // All outlines first, then all fills, so the drips and letters read as one wet shape.
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
@@ -119,7 +97,7 @@ void paint_title(cairo_t* cr, Layout const& layout)
         cairo_fill(cr);
     });
     // The subtitle between two trails of hoof prints.
-    draw_shape(cr, [&layout](cairo_t* c) { text_path(c, subtitle, layout.subtitle_size, layout.subtitle_baseline, 150); }, straw, no_shade,
+    draw_shape(cr, [&layout](cairo_t* c) { text_path(c, subtitle, layout.subtitle_size, title_width / 2.0, layout.subtitle_baseline, 150); }, straw, no_shade,
         layout.subtitle_size / 10);
     for (int i = 0; i < 3; ++i) {
         double const y = layout.hooves.y + (i % 2) * 2;
