@@ -5,6 +5,7 @@
 #include "art/mecha_grawn.hpp"
 
 #include <cmath>
+#include <utility>
 
 namespace art {
 namespace {
