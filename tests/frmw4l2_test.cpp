@@ -176,7 +176,7 @@ TEST(World4Level2, TheShieldsHoldOutsideAttackModeAndTheCannonHitsWhenTheCountdo
             + "print frmw4l2.Label2.Visible\nprint frmw4l2.lbltime.Caption\nclick frmw4l2.boss\nwait 0.5\n"
             + "print frmw4l2.lbltime.Caption\nprint frmw4l2.imgbossf3.Left\nprint frmw4l2.boss.Picture\nwait 4.5\nprint frmw4l2.lblhp.Caption\n"
             + "print frmw4l2.boss.Visible\nprint frmw4l2.imgbossf2.Left\nwait 4\nprint frmw4l2.boss.Visible\n"
-            + "print frmw4l2.boss.Left\nprint frmw4l2.timebw.Enabled\nprint frmw4l2.Label2.Visible\nprint frmw4l2.imgbossf2.Left\n" + to_attack_mode + "wait 7.49\nprint frmw4l2.lbltime.Caption\n"
+            + "print frmw4l2.boss.Left\nprint frmw4l2.boss.Picture\nprint frmw4l2.timebw.Enabled\nprint frmw4l2.Label2.Visible\nprint frmw4l2.imgbossf2.Left\n" + to_attack_mode + "wait 7.49\nprint frmw4l2.lbltime.Caption\n"
             + "print frmw4l2.imgbossf3.Left\nwait 0.01\nprint frmw4l2.lblhp.Caption\n",
         game());
     EXPECT_EQ(result.exit_code, 0) << result.errors;
@@ -188,13 +188,15 @@ TEST(World4Level2, TheShieldsHoldOutsideAttackModeAndTheCannonHitsWhenTheCountdo
             "7400 value frmw4l2.lbltime.Caption \"10\"",
             "7900 value frmw4l2.lbltime.Caption \"9\"",
             "7900 value frmw4l2.imgbossf3.Left 1",
-            "7900 value frmw4l2.boss.Picture imgbossf1",
+            "7900 value frmw4l2.boss.Picture imgbossbare",
             // The cannon: the countdown stands at 0 while the boss is away.
             "12400 value frmw4l2.lblhp.Caption \"90\"",
             "12400 value frmw4l2.boss.Visible False",
             "12400 value frmw4l2.imgbossf2.Left 0",
             "16400 value frmw4l2.boss.Visible True",
             "16400 value frmw4l2.boss.Left 200",
+            // Back with its shields up, though the hit flash ended while they were down.
+            "16400 value frmw4l2.boss.Picture imgbossf1",
             "16400 value frmw4l2.timebw.Enabled True",
             "16400 value frmw4l2.Label2.Visible False",
             "16400 value frmw4l2.imgbossf2.Left 15",

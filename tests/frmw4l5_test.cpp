@@ -111,3 +111,30 @@ TEST(World4Level5, TheFourthMissedDropEndsTheLevelWithoutABonus)
              "0 show frmw5lx", "0 value intro.bonusbags.Interval 0" })
         EXPECT_TRUE(result.has(line)) << line << "\n" << result.transcript;
 }
+
+TEST(World4Level5, ADropIsSeenGoingDownToThePenAndBackWhileTheMagnetKeepsItsPlace)
+{
+    // A miss lets the magnet down a step a tick to the pen's row and winds it back up; a catch
+    // leaves it on the sheep's back, rising with every lift, and the claws letting go bring it
+    // home. The crane's own magnet never leaves its place: it shows the pulley block meanwhile.
+    auto result = run(playing + drop + "wait 0.2\nprint frmw4l5.lowered.Top\nkey frmw4l5 37\nprint frmw4l5.lowered.Left\nprint frmw4l5.magnet.Top\n"
+            + "print frmw4l5.magnet.Picture\nwait 0.2\nprint frmw4l5.lowered.Visible\nprint frmw4l5.magnet.Picture\n"
+            // The sheep reaches the magnet, now at 164, when its left is 152 (at 1.525 s).
+            + "wait 1.2\n" + drop + "print frmw4l5.imgclick.Enabled\nprint frmw4l5.lowered.Top\n" + "click frmw4l5.imgclick\nwait 0.6\nclick frmw4l5.imgclick\n"
+            + "print frmw4l5.lowered.Top\nwait 10\nprint frmw4l5.lowered.Visible\n",
+        game());
+    EXPECT_EQ(result.exit_code, 0) << result.errors;
+    expect_values(result,
+        {
+            "200 value frmw4l5.lowered.Top 136",
+            "200 value frmw4l5.lowered.Left 164",
+            "200 value frmw4l5.magnet.Top 40",
+            "200 value frmw4l5.magnet.Picture magnet-pulley",
+            "400 value frmw4l5.lowered.Visible False",
+            "400 value frmw4l5.magnet.Picture magnet",
+            "1600 value frmw4l5.imgclick.Enabled True",
+            "1600 value frmw4l5.lowered.Top 117",
+            "2200 value frmw4l5.lowered.Top 113",
+            "12200 value frmw4l5.lowered.Visible False",
+        });
+}

@@ -12,14 +12,36 @@ constexpr Colour spark = rgb(255, 230, 80);
 constexpr Colour base_grey = rgb(120, 124, 134);
 constexpr Colour button_red = rgb(226, 40, 36);
 
-void paint_magnet(cairo_t* cr)
+// The hook the magnet hangs from.
+void paint_hook(cairo_t* cr)
 {
-    // The hook it hangs from.
     stroke_line(cr, [](cairo_t* c) {
         cairo_move_to(c, 11, 0);
         cairo_line_to(c, 11, 8);
     }, 2.0);
     draw_shape(cr, [](cairo_t* c) { cairo_arc(c, 11, 10, 3, 0, 2 * M_PI); }, steel, no_shade);
+}
+
+// The block the cable pays out over while the magnet is let down: a steel frame round a
+// grooved wheel, hung on the crane's own cable.
+void paint_pulley(cairo_t* cr)
+{
+    stroke_line(cr, [](cairo_t* c) {
+        cairo_move_to(c, 11, 0);
+        cairo_line_to(c, 11, 6);
+    }, 2.0);
+    draw_shape(cr, [](cairo_t* c) { rounded_rect_path(c, 2, 5, 18, 21, 4); }, steel, 2);
+    draw_detail(cr, [](cairo_t* c) { cairo_arc(c, 11, 15.5, 6.5, 0, 2 * M_PI); }, rgb(92, 96, 110));
+    dot(cr, 11, 15.5, 2, steel);
+    stroke_line(cr, [](cairo_t* c) {
+        cairo_move_to(c, 11, 26);
+        cairo_line_to(c, 11, 30);
+    }, 1.2);
+}
+
+void paint_magnet(cairo_t* cr)
+{
+    paint_hook(cr);
     // The horseshoe: a thick U, open end down.
     PathMaker const shoe = [](cairo_t* c) {
         cairo_move_to(c, 2, 44);
@@ -57,8 +79,10 @@ void paint_button(cairo_t* cr)
         cairo_curve_to(c, 86, 72, 14, 72, 14, 54);
         cairo_close_path(c);
     }, button_red, 6, heavy_outline);
-    // The arrow: lift!
-    draw_detail(cr, [](cairo_t* c) { polygon_path(c, {{50, 20}, {66, 38}, {57, 38}, {57, 54}, {43, 54}, {43, 38}, {34, 38}}); }, white, 1.4);
+    // The word the briefing calls it by, as on the regatta's button, and under it an arrow on
+    // the base: click to lift.
+    draw_shape(cr, [](cairo_t* c) { text_path(c, "Click", 20, 50, 55, 66); }, white, no_shade, 2.0);
+    draw_detail(cr, [](cairo_t* c) { polygon_path(c, {{50, 71}, {59, 80}, {54.5, 80}, {54.5, 90}, {45.5, 90}, {45.5, 80}, {41, 80}}); }, white, 1.4);
     dot(cr, 30, 28, 3, mix(button_red, white, 0.6));
 }
 
@@ -67,6 +91,11 @@ void paint_button(cairo_t* cr)
 platform::Drawing magnet()
 {
     return {22, 55, paint_magnet};
+}
+
+platform::Drawing magnet_pulley()
+{
+    return {22, 55, paint_pulley};
 }
 
 platform::Drawing lift_button()

@@ -13,8 +13,11 @@ constexpr Colour rock = rgb(128, 120, 112);
 constexpr Colour moss = rgb(92, 150, 60);
 constexpr Colour dark = rgb(30, 24, 28);
 constexpr Colour bone = rgb(238, 230, 206);
-constexpr Colour leaf = rgb(150, 112, 48);
-constexpr Colour leaf_light = rgb(196, 150, 64);
+// The field under the forest is (0, 128, 0); its grass grows a shade either side of it.
+constexpr Colour grass_dark = rgb(20, 112, 24);
+constexpr Colour grass_light = rgb(64, 160, 48);
+constexpr Colour shadow_green = rgb(0, 96, 0);
+constexpr Colour soil = rgb(92, 70, 40);
 constexpr Colour steel = rgb(184, 188, 198);
 constexpr Colour bang = rgb(255, 206, 40);
 
@@ -80,18 +83,35 @@ void jaws(cairo_t* cr, double centre_y, double gap)
     }
 }
 
+// A clump of grass like any other on the forest floor: a shadow at its foot, dark blades
+// behind, light ones in front, a clover flower.
+void paint_tuft(cairo_t* cr)
+{
+    cairo_new_path(cr);
+    ellipse_path(cr, 19, 32, 15, 3.6);
+    set_colour(cr, shadow_green);
+    cairo_fill(cr);
+    draw_shape(cr, [](cairo_t* c) {
+        polygon_path(c, {{5, 33}, {6, 22}, {9, 29}, {12, 16}, {15, 28}, {19, 13}, {22, 27}, {26, 17}, {28, 28}, {32, 21}, {33, 33}});
+    }, grass_dark, no_shade, fine_line);
+    draw_shape(cr, [](cairo_t* c) {
+        polygon_path(c, {{8, 34}, {10, 25}, {13, 31}, {16, 21}, {19, 30}, {23, 22}, {25, 31}, {29, 26}, {30, 34}});
+    }, grass_light, 1.2, fine_line);
+    dot(cr, 27, 24, 1.8, white);
+    dot(cr, 27, 24, 0.7, rgb(250, 214, 60));
+}
+
 void paint_set_trap(cairo_t* cr)
 {
-    // The teeth peep out between the leaves.
-    jaws(cr, 25, 3);
-    // The leaf pile over it.
-    for (auto const& l : {Point {10, 28}, Point {19, 24}, Point {28, 28}, Point {15, 31}, Point {24, 32}}) {
-        draw_shape(cr, [=](cairo_t* c) { ellipse_path(c, l.x, l.y, 7, 4); }, leaf, 1.5);
-        stroke_line(cr, [=](cairo_t* c) {
-            cairo_move_to(c, l.x - 4, l.y);
-            cairo_line_to(c, l.x + 4, l.y);
-        }, 0.8, leaf_light);
-    }
+    // The same clump, but at its foot the tips of steel teeth peep out between the blades, and
+    // the soil round it is freshly turned.
+    cairo_new_path(cr);
+    ellipse_path(cr, 19, 33, 16, 4);
+    set_colour(cr, soil, 0.55);
+    cairo_fill(cr);
+    paint_tuft(cr);
+    for (double x : {11.5, 20.5, 28.5})
+        draw_detail(cr, [=](cairo_t* c) { polygon_path(c, {{x - 1.7, 34.4}, {x, 30.6}, {x + 1.7, 34.4}}); }, steel, 0.6);
 }
 
 void paint_sprung_trap(cairo_t* cr)
@@ -108,8 +128,10 @@ void paint_sprung_trap(cairo_t* cr)
     };
     draw_shape(cr, burst, bang, no_shade, outline);
     jaws(cr, 26, 0.5);
+    // Torn blades of the clump that hid it, flying.
     for (auto const& l : {Point {6, 8}, Point {33, 10}, Point {4, 30}, Point {34, 32}})
-        draw_shape(cr, [=](cairo_t* c) { ellipse_path(c, l.x, l.y, 3.5, 2.2); }, leaf_light, no_shade, fine_line);
+        draw_shape(cr, [=](cairo_t* c) { polygon_path(c, {{l.x - 3, l.y + 2}, {l.x + 0.5, l.y - 3}, {l.x + 3, l.y + 1.5}}); }, grass_light, no_shade,
+            fine_line);
 }
 
 }
@@ -117,6 +139,11 @@ void paint_sprung_trap(cairo_t* cr)
 platform::Drawing cave()
 {
     return {250, 125, paint_cave};
+}
+
+platform::Drawing grass_tuft()
+{
+    return {38, 38, paint_tuft};
 }
 
 platform::Drawing trap(TrapState state)

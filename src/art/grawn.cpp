@@ -153,6 +153,24 @@ void paint_beast(cairo_t* cr, Look const& look)
 
 }
 
+void paint_grawn_face(cairo_t* cr, Point centre, double size)
+{
+    cairo_save(cr);
+    cairo_translate(cr, centre.x, centre.y);
+    cairo_scale(cr, size, size);
+    draw_shape(cr, [](cairo_t* c) { polygon_path(c, {{-9, -2}, {-8, -11}, {-3, -6}, {3, -6}, {8, -11}, {9, -2}, {6, 9}, {-6, 9}}); }, grawn_fur,
+        1.5, 1.0);
+    for (double side : {-1.0, 1.0}) {
+        draw_detail(cr, [=](cairo_t* c) { polygon_path(c, {{side * 1.5, -2}, {side * 7, -4.5}, {side * 5.5, 0}}); }, angry_yellow, 0.7);
+        dot(cr, side * 4.5, -2.2, 0.9, ink);
+    }
+    draw_detail(cr, [](cairo_t* c) { polygon_path(c, {{-5, 3}, {5, 3}, {3.5, 8}, {-3.5, 8}}); }, maw, 0.8);
+    for (double x : {-3.0, -1.0, 1.0, 3.0})
+        draw_detail(cr, [=](cairo_t* c) { polygon_path(c, {{x - 0.8, 3}, {x, 6}, {x + 0.8, 3}}); }, white, 0.4);
+    dot(cr, 0, 1.4, 1.2, ink);
+    cairo_restore(cr);
+}
+
 platform::Drawing grawn(Facing facing)
 {
     return facing_drawing(grawn_width, grawn_height, facing, [](cairo_t* cr) { paint_beast(cr, Look{}); });

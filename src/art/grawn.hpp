@@ -17,4 +17,8 @@ enum class Mutation { stirring, swelling, mutated };
 
 platform::Drawing s_grawn(Mutation mutation, Facing facing);
 
+// A Grawn's head seen from the front, for the machines that make them: ears, slanted glaring
+// eyes, a snout and a jaw full of fangs, about 18 × 20 pixels round `centre` times `size`.
+void paint_grawn_face(cairo_t* cr, Point centre, double size);
+
 }

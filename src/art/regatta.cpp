@@ -167,22 +167,6 @@ void paint_sailboat(cairo_t* cr, Crew crew)
     paint_water(cr);
 }
 
-// The word on the button's dome, centred on `base`.
-void word_path(cairo_t* cr, char const* text, double size, double base)
-{
-    cairo_font_options_t* options = cairo_font_options_create();
-    cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
-    cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
-    cairo_set_font_options(cr, options);
-    cairo_font_options_destroy(options);
-    cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
-    cairo_set_font_size(cr, size);
-    cairo_text_extents_t extents;
-    cairo_text_extents(cr, text, &extents);
-    cairo_move_to(cr, click_button_size / 2.0 - extents.x_bearing - extents.width / 2, base);
-    cairo_text_path(cr, text);
-}
-
 void paint_click_button(cairo_t* cr)
 {
     constexpr Colour plate = rgb(176, 176, 186);
@@ -199,7 +183,7 @@ void paint_click_button(cairo_t* cr)
     ellipse_path(cr, 37, 41, 11, 5);
     cairo_fill(cr);
     cairo_restore(cr);
-    draw_shape(cr, [](cairo_t* c) { word_path(c, "Click", 21, 62); }, white, no_shade, 2.0);
+    draw_shape(cr, [](cairo_t* c) { text_path(c, "Click", 21, click_button_size / 2.0, 62, click_button_size); }, white, no_shade, 2.0);
     // Puffs of air blowing off the top of the button, the way the sail needs them.
     for (double x : {30.0, 50.0, 70.0})
         stroke_line(cr, [=](cairo_t* c) {

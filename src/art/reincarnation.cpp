@@ -163,23 +163,10 @@ void paint_lamps(cairo_t* cr, Works const& works)
     draw_shape(cr, globe, works.big_lamp ? glow_green : lamp_off, no_shade, machine_line);
     if (works.face) {
         draw_inside(cr, globe, [cr] {
-            double const x = big_lamp.x;
-            double const y = big_lamp.y;
-            // Ears, slanted glaring eyes, a snout and a jaw full of fangs.
-            Colour const fur = rgb(124, 90, 152);
-            draw_shape(cr, [=](cairo_t* c) { polygon_path(c, {{x - 9, y - 2}, {x - 8, y - 11}, {x - 3, y - 6}, {x + 3, y - 6}, {x + 8, y - 11}, {x + 9, y - 2}, {x + 6, y + 9}, {x - 6, y + 9}}); },
-                fur, 1.5, 1.0);
-            for (double side : {-1.0, 1.0}) {
-                draw_detail(cr, [=](cairo_t* c) { polygon_path(c, {{x + side * 1.5, y - 2}, {x + side * 7, y - 4.5}, {x + side * 5.5, y}}); }, rgb(255, 214, 0), 0.7);
-                dot(cr, x + side * 4.5, y - 2.2, 0.9, ink);
-            }
-            draw_detail(cr, [=](cairo_t* c) { polygon_path(c, {{x - 5, y + 3}, {x + 5, y + 3}, {x + 3.5, y + 8}, {x - 3.5, y + 8}}); }, rgb(150, 16, 30), 0.8);
-            for (double fx : {-3.0, -1.0, 1.0, 3.0})
-                draw_detail(cr, [=](cairo_t* c) { polygon_path(c, {{fx + x - 0.8, y + 3}, {fx + x, y + 6}, {fx + x + 0.8, y + 3}}); }, white, 0.4);
-            dot(cr, x, y + 1.4, 1.2, ink);
+            paint_grawn_face(cr, big_lamp, 1.0);
             // Lit from within: a green wash over the face.
             cairo_new_path(cr);
-            cairo_rectangle(cr, x - big_lamp_radius, big_lamp.y - big_lamp_radius, 2 * big_lamp_radius, 2 * big_lamp_radius);
+            cairo_rectangle(cr, big_lamp.x - big_lamp_radius, big_lamp.y - big_lamp_radius, 2 * big_lamp_radius, 2 * big_lamp_radius);
             set_colour(cr, glow_green, 0.25);
             cairo_fill(cr);
         });

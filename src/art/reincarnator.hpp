@@ -10,8 +10,9 @@ inline constexpr int reincarnator_width = 100;
 inline constexpr int reincarnator_height = 150;
 inline constexpr int reincarnator_wreck_size = 150;
 
-// 100 × 150: a tall cabinet on tracks, a glass tube in its middle in which a Grawn's ghost glows
-// green, a dome with an aerial on top. Flashing, the whole machine glows red, its lamps white.
+// 100 × 150: a tall cabinet on tracks in the Grawns' purple, a Grawn's ears, crest and glaring
+// eyes on its dome, a tube of serum in which a new Grawn takes shape, and a fanged jaw below for
+// an intake. Flashing, the whole machine glows red, its eyes white.
 platform::Drawing reincarnator(MachineLook look);
 
 // 150 × 150: the machine blown apart: an explosion cloud with glass shards, the dome and a panel

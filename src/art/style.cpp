@@ -158,6 +158,26 @@ void stroke_line(cairo_t* cr, PathMaker const& path, double width, Colour colour
     cairo_restore(cr);
 }
 
+void text_path(cairo_t* cr, char const* text, double size, double centre_x, double base, double room)
+{
+    cairo_font_options_t* options = cairo_font_options_create();
+    cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
+    cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
+    cairo_set_font_options(cr, options);
+    cairo_font_options_destroy(options);
+    cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
+    cairo_set_font_size(cr, size);
+    cairo_text_extents_t extents;
+    cairo_text_extents(cr, text, &extents);
+    double const squeeze = extents.width > room ? room / extents.width : 1.0;
+    cairo_save(cr);
+    cairo_translate(cr, centre_x, base);
+    cairo_scale(cr, squeeze, 1);
+    cairo_move_to(cr, -extents.x_bearing - extents.width / 2, 0);
+    cairo_text_path(cr, text);
+    cairo_restore(cr);
+}
+
 platform::Drawing facing_drawing(int width, int height, Facing facing, platform::Painter paint_facing_right)
 {
     return {width, height, [width, facing, paint = std::move(paint_facing_right)](cairo_t* cr) {

@@ -89,6 +89,11 @@ void draw_inside(cairo_t* cr, PathMaker const& shape, std::function<void()> cons
 // An ink stroke along an open path (mouths, creases, claws); round caps and joins.
 void stroke_line(cairo_t* cr, PathMaker const& path, double width, Colour colour = ink);
 
+// The outlines of `text` in bold lettering, hinting off so every scale gives the same shapes,
+// centred on `centre_x` along the baseline `base` and squeezed to fit within `room` pixels if the
+// font runs wide.
+void text_path(cairo_t* cr, char const* text, double size, double centre_x, double base, double room);
+
 // A character's picture: `paint_facing_right` draws it looking right; for `Facing::left` the same
 // drawing is mirrored about the picture's vertical centre line.
 platform::Drawing facing_drawing(int width, int height, Facing facing, platform::Painter paint_facing_right);

@@ -1,6 +1,7 @@
 // Title lettering from the font's outlines plus drips and hoof prints; the presenter icons.
 #include "art/title.hpp"
 
+#include <array>
 #include <cmath>
 #include <string>
 
@@ -14,58 +15,40 @@ constexpr Colour gold = rgb(246, 196, 52);
 constexpr Colour silver = rgb(184, 190, 204);
 constexpr Colour film = rgb(46, 42, 50);
 constexpr char const* title_text = "GRAWN 2";
-constexpr double letter_size = 60;
-constexpr double baseline = 56;
 constexpr char const* subtitle = "HOOFCLATTER";
-constexpr double subtitle_size = 14;
-constexpr double subtitle_baseline = 86;
 constexpr Colour straw = rgb(255, 222, 110);
+constexpr Colour plank = rgb(236, 222, 186);
+constexpr Colour post_wood = rgb(150, 104, 60);
+constexpr Colour grass = rgb(52, 170, 44);
 
-// The outlines of `text`, hinting off so every scale gives the same shapes, centred across the
-// picture on `base` and squeezed to fit within `room` pixels if the font runs wide.
-void text_path(cairo_t* cr, char const* text, double size, double base, double room)
+// Where the lettering sits. The picture alone uses its whole height; on the title screen's sign
+// the menu's buttons cover the lower third, so everything there moves up onto a shorter board.
+struct Layout {
+    double letter_size;
+    double baseline;
+    double subtitle_size;
+    double subtitle_baseline;
+    // Drips running down from the feet of the letters: x position and length.
+    std::array<Point, 8> drips;
+    // The two trails of hoof prints beside the subtitle: the first print of the left trail.
+    Point hooves;
+};
+
+constexpr Layout full_layout {60, 56, 14, 86, {{{30, 10}, {66, 15}, {96, 7}, {128, 13}, {170, 9}, {205, 16}, {234, 6}, {262, 12}}}, {44, 80}};
+// The board ends above the Start button (64 pixels down). The subtitle goes on top, in the band
+// the title screen's bullet holes leave clear, and the drips stay short to end on the board.
+constexpr double board_height = 63;
+constexpr Layout sign_layout {44, 50, 12.5, 15, {{{52, 5}, {84, 7}, {110, 3}, {137, 6}, {166, 4}, {199, 7}, {214, 3}, {246, 6}}}, {62, 9}};
+
+void drips_path(cairo_t* cr, Layout const& layout)
 {
-    cairo_font_options_t* options = cairo_font_options_create();
-    cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
-    cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
-    cairo_set_font_options(cr, options);
-    cairo_font_options_destroy(options);
-    cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
-    cairo_set_font_size(cr, size);
-    cairo_text_extents_t extents;
-    cairo_text_extents(cr, text, &extents);
-    double const squeeze = extents.width > room ? room / extents.width : 1.0;
-    cairo_save(cr);
-    cairo_translate(cr, title_width / 2.0, base);
-    cairo_scale(cr, squeeze, 1);
-    cairo_move_to(cr, -extents.x_bearing - extents.width / 2, 0);
-    cairo_text_path(cr, text);
-    cairo_restore(cr);
-}
-
-void lettering_path(cairo_t* cr)
-{
-    text_path(cr, title_text, letter_size, baseline, title_width - 16);
-}
-
-void subtitle_path(cairo_t* cr)
-{
-    text_path(cr, subtitle, subtitle_size, subtitle_baseline, 150);
-}
-
-// Drips running down from the feet of the letters: x position and length.
-constexpr double drips[][2] = {{30, 10}, {66, 15}, {96, 7}, {128, 13}, {170, 9}, {205, 16}, {234, 6}, {262, 12}};
-
-void drips_path(cairo_t* cr)
-{
-    for (auto const& drip : drips) {
-        double const x = drip[0];
-        double const end = baseline + drip[1];
+    for (auto const& drip : layout.drips) {
+        double const end = layout.baseline + drip.y;
         cairo_new_sub_path(cr);
-        cairo_move_to(cr, x - 2.2, baseline - 3);
-        cairo_line_to(cr, x - 1.6, end);
-        cairo_arc_negative(cr, x, end + 1.4, 2.6, M_PI - 0.6, 0.6);
-        cairo_line_to(cr, x + 2.2, baseline - 3);
+        cairo_move_to(cr, drip.x - 2.2, layout.baseline - 3);
+        cairo_line_to(cr, drip.x - 1.6, end);
+        cairo_arc_negative(cr, drip.x, end + 1.4, 2.6, M_PI - 0.6, 0.6);
+        cairo_line_to(cr, drip.x + 2.2, layout.baseline - 3);
         cairo_close_path(cr);
     }
 }
@@ -93,30 +76,46 @@ void hoof_print(cairo_t* cr, double x, double y, double turn)
     cairo_restore(cr);
 }
 
-void paint_title(cairo_t* cr)
+void paint_title(cairo_t* cr, Layout const& layout)
 {
+    auto const lettering = [&layout](cairo_t* c) { text_path(c, title_text, layout.letter_size, title_width / 2.0, layout.baseline, title_width - 16); };
+    auto const drips = [&layout](cairo_t* c) { drips_path(c, layout); };
     // All outlines first, then all fills, so the drips and letters read as one wet shape.
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
     cairo_set_line_width(cr, 2 * heavy_outline);
     set_colour(cr, ink);
-    lettering_path(cr);
+    lettering(cr);
     cairo_stroke(cr);
-    drips_path(cr);
+    drips(cr);
     cairo_stroke(cr);
-    draw_shape(cr, drips_path, blood, no_shade, 0);
-    draw_shape(cr, lettering_path, blood, 5, 0);
+    draw_shape(cr, drips, blood, no_shade, 0);
+    draw_shape(cr, lettering, blood, layout.letter_size / 12, 0);
     // A wet shine along the top of each letter.
-    draw_inside(cr, lettering_path, [cr] {
+    draw_inside(cr, lettering, [cr, &layout] {
         set_colour(cr, white, 0.3);
-        cairo_rectangle(cr, 0, 0, title_width, baseline - 34);
+        cairo_rectangle(cr, 0, 0, title_width, layout.baseline - layout.letter_size * 0.57);
         cairo_fill(cr);
     });
     // The subtitle between two trails of hoof prints.
-    draw_shape(cr, subtitle_path, straw, no_shade, 1.4);
+    draw_shape(cr, [&layout](cairo_t* c) { text_path(c, subtitle, layout.subtitle_size, title_width / 2.0, layout.subtitle_baseline, 150); }, straw, no_shade,
+        layout.subtitle_size / 10);
     for (int i = 0; i < 3; ++i) {
-        double const y = subtitle_baseline - 6 + (i % 2) * 2;
-        hoof_print(cr, 44 + i * 14, y, 1.2);
-        hoof_print(cr, 256 - i * 14, y, -1.2);
+        double const y = layout.hooves.y + (i % 2) * 2;
+        hoof_print(cr, layout.hooves.x + i * 14, y, 1.2);
+        hoof_print(cr, title_width - layout.hooves.x - i * 14, y, -1.2);
+    }
+}
+
+// The board's two posts, planted in tufts of grass at the picture's bottom edge.
+void paint_posts(cairo_t* cr)
+{
+    for (double x : {40.0, title_width - 50.0}) {
+        draw_shape(cr, [x](cairo_t* c) { cairo_rectangle(c, x, board_height - 6, 10, title_height - board_height + 8); }, post_wood, 2.5,
+            heavy_outline * 0.8);
+        draw_shape(cr, [x](cairo_t* c) {
+            polygon_path(c, {{x - 7, title_height}, {x - 6, 82}, {x - 2, 87}, {x + 1, 79}, {x + 4, 86}, {x + 7, 80}, {x + 9, 86}, {x + 13, 78},
+                {x + 14, 86}, {x + 17, title_height}});
+        }, grass, no_shade, outline);
     }
 }
 
@@ -162,20 +161,22 @@ void paint_reel(cairo_t* cr)
 
 platform::Drawing title_artwork()
 {
-    return {title_width, title_height, paint_title};
+    return {title_width, title_height, [](cairo_t* cr) { paint_title(cr, full_layout); }};
 }
 
 platform::Drawing title_sign()
 {
     return {title_width, title_height, [](cairo_t* cr) {
-        // A painted farm sign of pale boards: it hides whatever lies behind the title.
-        auto const board = [](cairo_t* c) { rounded_rect_path(c, 1.5, 1.5, title_width - 3, title_height - 3, 8); };
-        draw_shape(cr, board, rgb(236, 222, 186), 3.0, heavy_outline);
+        // A painted farm sign of pale boards on two posts, the board above the menu: it hides
+        // whatever lies behind the title, and the buttons stand in the grass between its posts.
+        paint_posts(cr);
+        auto const board = [](cairo_t* c) { rounded_rect_path(c, 1.5, 1.5, title_width - 3, board_height - 3, 8); };
+        draw_shape(cr, board, plank, 3.0, heavy_outline);
         draw_inside(cr, board, [cr] {
-            for (double y = title_height / 3.0; y < title_height; y += title_height / 3.0)
-                stroke_line(cr, [y](cairo_t* c) { cairo_move_to(c, 0, y); cairo_line_to(c, title_width, y); }, fine_line, rgb(190, 160, 110));
+            double const y = board_height / 2;
+            stroke_line(cr, [y](cairo_t* c) { cairo_move_to(c, 0, y); cairo_line_to(c, title_width, y); }, fine_line, rgb(190, 160, 110));
         });
-        paint_title(cr);
+        paint_title(cr, sign_layout);
     }};
 }
 

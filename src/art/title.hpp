@@ -8,7 +8,8 @@ namespace art {
 // Bold blood-red lettering dripping at the bottom, a trail of hoof prints underneath.
 platform::Drawing title_artwork();
 
-// The title painted on a sign board of pale planks, opaque to its edges.
+// The title painted on a board of pale planks that ends above the menu, on two posts in tufts of
+// grass; the board is opaque, the grass between the posts shows through.
 platform::Drawing title_sign();
 
 // The two icons either side of "Pell Entertainment Presents": a golden bell (the studio's pun on

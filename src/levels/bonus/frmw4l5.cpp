@@ -5,6 +5,7 @@
 #include "art/farm_animals.hpp"
 #include "art/grawn.hpp"
 
+#include <algorithm>
 #include <string>
 
 namespace levels {
@@ -18,13 +19,23 @@ constexpr double crane_step = 2;
 constexpr double pen_row = 168;
 constexpr int lifts_needed = 35;
 constexpr int drops_allowed = 4;
+// A drop lets the magnet down to the pen's row and winds it back up, a step each tick of the
+// pen; it holds the sheep with its tips sunk a little into the wool.
+constexpr double drop_depth = 96;
+constexpr double drop_step = 12;
+constexpr double grip = 4;
+// The cable pays out from the foot of the pulley block.
+constexpr double pulley_foot = 28;
 
 }
 
 frmw4l5::frmw4l5(Runtime& runtime)
     : Screen(runtime, "frmw4l5", { .caption = "Grawn 2", .width = 383, .height = 350, .back = { 0, 255, 255 } })
 {
-    magnet.set_picture(make_picture("magnet", art::magnet()));
+    m_whole = make_picture("magnet", art::magnet());
+    m_pulley = make_picture("magnet-pulley", art::magnet_pulley());
+    magnet.set_picture(m_whole);
+    lowered.set_picture(m_whole);
     sheep.set_picture(make_picture("sheep", art::sheep(art::Facing::right)));
     auto const running_left = make_picture("grawn1", art::grawn(art::Facing::left));
     grawn1.set_picture(running_left);
@@ -75,6 +86,7 @@ void frmw4l5::timemove_Timer()
         grawn2.set_left(-grawn2.width());
     if (grawn3.left() + grawn3.width() <= 0)
         grawn3.set_left(scale_width());
+    step_drop();
 }
 
 // One step per release; the tests at the edges let the magnet take one step past them.
@@ -91,10 +103,12 @@ void frmw4l5::Form_KeyUp(int key_code, int /*shift*/)
         timemove.disable();
         PlayMagnet();
         lblcount.show();
+        hold_sheep_up();
         PauseMusic("\\W4L5.mid");
         PlayMusic("\\W4L5x.mid");
     }
     if (key_code == key_space && !holding()) {
+        m_drop = Drop::falling;
         PlaySaucer();
         times.set_interval(times.interval() + 1);
     }
@@ -112,12 +126,53 @@ void frmw4l5::move_crane(double by)
 {
     magnet.set_left(magnet.left() + by);
     Shape2.set_left(Shape2.left() + by);
+    let_down(depth());
+}
+
+// The magnet and its cable under the crane, `depth` pixels down; back on its pulley at 0.
+void frmw4l5::let_down(double depth)
+{
+    if (depth <= 0) {
+        lowered.hide();
+        drop_cable.hide();
+        magnet.set_picture(m_whole);
+        return;
+    }
+    magnet.set_picture(m_pulley);
+    lowered.set_left(magnet.left());
+    lowered.set_top(magnet.top() + depth);
+    drop_cable.set_left(Shape2.left());
+    drop_cable.set_top(magnet.top() + pulley_foot);
+    drop_cable.set_height(std::max(depth - pulley_foot + 1, 0.0));
+    lowered.show();
+    drop_cable.show();
+}
+
+// Held, the magnet sits on the sheep's back and rises with it.
+void frmw4l5::hold_sheep_up()
+{
+    m_drop = Drop::hanging;
+    let_down(sheep.top() + grip - magnet.height() - magnet.top());
+}
+
+void frmw4l5::step_drop()
+{
+    if (m_drop == Drop::falling) {
+        let_down(std::min(depth() + drop_step, drop_depth));
+        if (depth() >= drop_depth)
+            m_drop = Drop::rising;
+    } else if (m_drop == Drop::rising) {
+        let_down(depth() - drop_step);
+        if (depth() <= 0)
+            m_drop = Drop::hanging;
+    }
 }
 
 void frmw4l5::imgclick_Click()
 {
     letsgoup.set_interval(letsgoup.interval() + 1);
     sheep.set_top(sheep.top() - 2);
+    hold_sheep_up();
     if (letsgoup.interval() < lifts_needed)
         return;
     StopMusic("\\W4L5.mid");
@@ -137,6 +192,7 @@ void frmw4l5::timecount_Timer()
         return;
     for (Sprite* runner : { &sheep, &grawn1, &grawn2, &grawn3 })
         runner->set_top(pen_row);
+    let_down(0);
     whatsleft.set_interval(10);
     letsgoup.set_interval(0);
     lblcount.set_caption("10");

@@ -30,6 +30,10 @@ public:
     Sprite sheep { *this, "sheep", { 32, 168, 35, 35 } };
     Shape Shape2 { *this, "Shape2", { 176, 0, 1, 41 }, { .fill_style = FillStyle::solid, .fill = { 0, 0, 0 }, .border_width = 0 } };
     Sprite magnet { *this, "magnet", { 166, 40, 22, 55 }, Visibility::shown, Stretch::yes };
+    // Only for the eye: the magnet let down on a longer cable, while a drop goes down and back
+    // up and while it holds the sheep; `magnet` then shows the pulley block it pays out from.
+    Shape drop_cable { *this, "drop_cable", { 176, 52, 1, 1 }, { .fill_style = FillStyle::solid, .fill = { 0, 0, 0 }, .border_width = 0 }, Visibility::hidden };
+    Sprite lowered { *this, "lowered", { 166, 40, 22, 55 }, Visibility::hidden, Stretch::yes };
     Sprite imgclick { *this, "imgclick", { 280, 240, 100, 100 } };
     Label lblcount { *this, "lblcount", { 232, 0, 41, 33 }, { .font = { .size = 24, .weight = FontWeight::bold } }, "10", Visibility::hidden };
 
@@ -50,7 +54,17 @@ private:
     void timecount_Timer();
 
     bool holding() const { return imgclick.enabled(); }
+    // How far a drop has let the magnet down; 0 while it hangs at the pulley.
+    double depth() const { return lowered.visible() ? lowered.top() - magnet.top() : 0; }
+    void let_down(double depth);
+    void hold_sheep_up();
+    void step_drop();
     void move_crane(double by);
+
+    enum class Drop { hanging, falling, rising };
+    Drop m_drop = Drop::hanging;
+    PicturePtr m_whole;
+    PicturePtr m_pulley;
     void move_on();
 };
 

@@ -36,7 +36,8 @@ public:
     Sprite imggf2 { *this, "imggf2", { 0, 0, 35, 34 }, Visibility::hidden };
     Sprite imgcf1 { *this, "imgcf1", { 0, 0, 50, 50 }, Visibility::hidden };
     Sprite imgcf2 { *this, "imgcf2", { 0, 0, 50, 50 }, Visibility::hidden };
-    Label Label1 { *this, "Label1", { 0, 0, 89, 17 }, {}, "Recent Messages:" };
+    // White like the message beside it: black would vanish into the dark red sky.
+    Label Label1 { *this, "Label1", { 0, 0, 89, 17 }, { .fore = colors::white }, "Recent Messages:" };
     Label lblmsg { *this, "lblmsg", { 96, 0, 89, 17 }, { .fore = colors::white }, "None" };
 
     Timer timegrawn11 { *this, "timegrawn11", 25, Switch::on };

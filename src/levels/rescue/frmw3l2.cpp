@@ -27,6 +27,9 @@ frmw3l2::frmw3l2(Runtime& runtime)
     auto const tree = make_picture("imgtree(0)", art::tree());
     for (auto& t : imgtree)
         t->set_picture(tree);
+    auto const grass = make_picture("tuft(0)", art::grass_tuft());
+    for (auto& t : tuft)
+        t->set_picture(grass);
     auto const set_trap = make_picture("imgtrap1", art::trap(art::TrapState::set));
     for (Sprite* trap : { &imgtrap1, &imgtrap2, &imgtrap3, &imgtrap4, &imgtrap5 })
         trap->set_picture(set_trap);
@@ -64,6 +67,13 @@ Rect frmw3l2::tree_place(int index)
     static std::array<double, 7> const lefts { 288, 0, 264, 40, 120, 224, 0 };
     static std::array<double, 7> const tops { 72, 136, 128, 72, 200, -72, -96 };
     return { lefts.at(index), tops.at(index), 90, 160 };
+}
+
+Rect frmw3l2::tuft_place(int index)
+{
+    static std::array<double, 5> const lefts { 66, 314, 26, 96, 250 };
+    static std::array<double, 5> const tops { 204, 204, 268, 178, 60 };
+    return { lefts.at(index), tops.at(index), 38, 38 };
 }
 
 void frmw3l2::Form_Load()

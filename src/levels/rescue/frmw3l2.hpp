@@ -19,6 +19,8 @@ public:
     Shape field { *this, "field", { 0, 24, 381, 288 }, { .fill_style = FillStyle::solid, .fill = { 0, 128, 0 }, .border_width = 0 } };
     Sprite imgcave { *this, "imgcave", { 40, 80, 250, 125 } };
     ControlArray<Sprite> imgtree { *this, "imgtree", 7, [](int i) { return tree_place(i); } };
+    // Clumps of grass at the trees' feet and along the rock: the traps hide among them.
+    ControlArray<Sprite> tuft { *this, "tuft", 5, [](int i) { return tuft_place(i); } };
     Sprite imgtrap1 { *this, "imgtrap1", { 200, 168, 38, 38 } };
     Sprite imgtrap2 { *this, "imgtrap2", { 136, 40, 38, 38 } };
     Sprite imgtrap3 { *this, "imgtrap3", { 232, 264, 38, 38 } };
@@ -32,6 +34,8 @@ public:
     Sprite imggrawn3 { *this, "imggrawn3", { 0, 96, 35, 34 } };
     Sprite imggrawn2 { *this, "imggrawn2", { 192, 272, 35, 34 } };
     Sprite imggrawn1 { *this, "imggrawn1", { 336, 40, 35, 34 } };
+    // A dark plaque behind the health line: its red is hard to read on the grey.
+    Shape plaque { *this, "plaque", { 92, 0, 97, 17 }, { .fill_style = FillStyle::solid, .fill = { 24, 18, 20 }, .border = { 120, 110, 100 } } };
     Label Label1 { *this, "Label1", { 96, 0, 65, 17 }, health_style(), "Health %" };
     Label lblhp { *this, "lblhp", { 160, 0, 25, 17 }, health_style(), "100" };
 
@@ -51,6 +55,7 @@ public:
 private:
     static LabelStyle health_style() { return { .font = { .size = 8, .weight = FontWeight::bold }, .fore = { 255, 0, 0 } }; }
     static Rect tree_place(int index);
+    static Rect tuft_place(int index);
 
     void timegrawn11_Timer();
     void timegrawn12_Timer();

@@ -31,7 +31,9 @@ public:
     Sprite imgcow2 { *this, "imgcow2", { 264, 48, 35, 35 }, Visibility::hidden };
     // Label1's Left doubles as the count of the Mecha Grawn's passes in the current cycle.
     Label Label1 { *this, "Label1", { 0, 0, 89, 25 }, { .font = label_font() }, "Health %:" };
-    Label lblhp { *this, "lblhp", { 88, 0, 41, 25 }, { .font = label_font() }, "100" };
+    // Set to the right of its box, so "100" keeps a gap after "Health %:" even with the label
+    // moved on by the passes.
+    Label lblhp { *this, "lblhp", { 88, 0, 41, 25 }, { .font = label_font(), .alignment = Alignment::right }, "100" };
     Label Label2 { *this, "Label2", { 224, 0, 57, 25 }, { .font = label_font() }, "Time:" };
     Label lbltime { *this, "lbltime", { 280, 0, 89, 25 }, { .font = label_font() }, "90" };
 

@@ -36,9 +36,9 @@ constexpr int jolt_rounds = 3;
 frmw4l2::frmw4l2(Runtime& runtime)
     : Screen(runtime, "frmw4l2", { .caption = "Grawn 2", .width = 471, .height = 302 })
 {
-    imgbossf1.set_picture(make_picture("imgbossf1", art::big_mecha_grawn(art::BigMechaLook::standing)));
-    imgbossf2.set_picture(make_picture("imgbossf2", art::big_mecha_grawn(art::BigMechaLook::striding)));
-    imgbossf3.set_picture(make_picture("imgbossf3", art::big_mecha_grawn(art::BigMechaLook::hit)));
+    imgbossf1.set_picture(make_picture("imgbossf1", art::big_mecha_grawn(art::BigMechaLook::standing, art::Shields::up)));
+    imgbossf2.set_picture(make_picture("imgbossf2", art::big_mecha_grawn(art::BigMechaLook::striding, art::Shields::up)));
+    imgbossf3.set_picture(make_picture("imgbossf3", art::big_mecha_grawn(art::BigMechaLook::hit, art::Shields::down)));
     imgbossf4.set_picture(make_picture("imgbossf4", art::mecha_wreck()));
     boss.set_picture(imgbossf1.picture());
     imgpig1.set_picture(make_picture("imgpig1", art::pig(art::Facing::right)));
@@ -71,6 +71,8 @@ void frmw4l2::Form_Load()
 }
 
 void frmw4l2::Form_Unload() { StopMusic("\\W4L2.mid"); }
+
+PicturePtr frmw4l2::bare_boss() { return make_picture("imgbossbare", art::big_mecha_grawn(art::BigMechaLook::standing, art::Shields::down)); }
 
 void frmw4l2::boss_MouseDown(int button)
 {
@@ -199,6 +201,8 @@ void frmw4l2::timebw2_Timer()
     stride();
     if (boss.left() > walk_end)
         return;
+    // The dome vanishes as the box says the shields are lowered.
+    boss.set_picture(m_bare);
     MsgBox("Attack mode engaged!  The shields are lowered, but you better act fast and damage the systems or you may get hit by its mega cannon!");
     timebw2.disable();
     timecount.enable();
@@ -222,9 +226,11 @@ void frmw4l2::timecount_Timer()
     set_countdown(countdown_after_cannon);
 }
 
+// The flash ends on the bare boss while its shields are down; a flash still running as an
+// aborted shot brings them up again ends on the shielded one.
 void frmw4l2::timered_Timer()
 {
-    boss.set_picture(imgbossf1.picture());
+    boss.set_picture(timecount.enabled() ? m_bare : imgbossf1.picture());
     timered.disable();
 }
 
@@ -250,10 +256,12 @@ void frmw4l2::stride()
     boss.set_picture(imgbossf1.picture());
 }
 
+// It comes back with its shields up.
 void frmw4l2::withdraw()
 {
     boss.hide();
     Pause(4);
+    boss.set_picture(imgbossf1.picture());
     boss.show();
     boss.set_left(walk_start);
 }

@@ -50,6 +50,11 @@ public:
 
 private:
     static Font label_font() { return { .size = 14, .weight = FontWeight::bold }; }
+    static PicturePtr bare_boss();
+
+    // The boss standing with its shields down: shown from attack mode's start until it withdraws.
+    // imgbossf1 and imgbossf2 wear the shields' dome.
+    PicturePtr const m_bare = bare_boss();
 
     void boss_MouseDown(int button);
     void imgcow1_MouseDown(int button);
