@@ -6,6 +6,8 @@
 #include "platform/sdl/run_windowed.hpp"
 #include "platform/timer.hpp"
 
+#include "support/child_runs.hpp"
+
 #include <SDL.h>
 
 #include <chrono>
@@ -25,7 +27,6 @@ using namespace platform;
 
 namespace {
 
-constexpr char const* under_xvfb_variable = "GRAWN2_BENCH_UNDER_XVFB";
 double g_seconds = 5.0;
 constexpr double warm_up_seconds = 0.5;
 
@@ -215,24 +216,10 @@ void report(char const* what, double share, double goal)
 
 int main(int argc, char** argv)
 {
-    bool here = false;
+    bench::run_under_xvfb(argc, argv);
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--here") == 0)
-            here = true;
-        else if (std::strcmp(argv[i], "--seconds") == 0 && i + 1 < argc)
+        if (std::strcmp(argv[i], "--seconds") == 0 && i + 1 < argc)
             g_seconds = std::max(1.0, std::atof(argv[++i]));
-    }
-    if (!here && !std::getenv(under_xvfb_variable)) {
-        // Start again under a fresh Xvfb so that results do not depend on the desktop.
-        setenv(under_xvfb_variable, "1", 1);
-        std::vector<char*> args { const_cast<char*>("xvfb-run"), const_cast<char*>("-a"), const_cast<char*>("-s"),
-            const_cast<char*>("-screen 0 1280x1024x24") };
-        for (int i = 0; i < argc; ++i)
-            args.push_back(argv[i]);
-        args.push_back(nullptr);
-        execvp("xvfb-run", args.data());
-        std::perror("sdl_cpu_bench: cannot run xvfb-run");
-        return 1;
     }
 
     std::printf("CPU share of one core, %.0f s each after %.1f s of warm-up (getrusage of the whole process):\n", g_seconds, warm_up_seconds);

@@ -12,6 +12,8 @@
 #include "shell/game.hpp"
 #include "shell/screens.hpp"
 
+#include "support/child_runs.hpp"
+
 #include <SDL.h>
 
 #include <chrono>
@@ -29,7 +31,6 @@
 
 namespace {
 
-constexpr char const* under_xvfb_variable = "GRAWN2_BENCH_UNDER_XVFB";
 double g_seconds = 20.0;
 std::optional<std::string> g_soundfont;
 
@@ -216,25 +217,12 @@ void report(char const* what, Result const& with_sound, Result const& muted, dou
 
 int main(int argc, char** argv)
 {
-    bool here = false;
+    bench::run_under_xvfb(argc, argv);
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--here") == 0)
-            here = true;
-        else if (std::strcmp(argv[i], "--seconds") == 0 && i + 1 < argc)
+        if (std::strcmp(argv[i], "--seconds") == 0 && i + 1 < argc)
             g_seconds = std::max(2.0, std::atof(argv[++i]));
         else if (std::strcmp(argv[i], "--soundfont") == 0 && i + 1 < argc)
             g_soundfont = argv[++i];
-    }
-    if (!here && !std::getenv(under_xvfb_variable)) {
-        setenv(under_xvfb_variable, "1", 1);
-        std::vector<char*> args { const_cast<char*>("xvfb-run"), const_cast<char*>("-a"), const_cast<char*>("-s"),
-            const_cast<char*>("-screen 0 1280x1024x24") };
-        for (int i = 0; i < argc; ++i)
-            args.push_back(argv[i]);
-        args.push_back(nullptr);
-        execvp("xvfb-run", args.data());
-        std::perror("sound_cpu_bench: cannot run xvfb-run");
-        return 1;
     }
     auto const found = platform::find_soundfont([](char const* name) { return static_cast<char const*>(std::getenv(name)); });
     std::printf("The game under Xvfb, sound on SDL's disk driver; %.0f s measured per run (getrusage, VmHWM).\n", g_seconds);
