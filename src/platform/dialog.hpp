@@ -1,6 +1,7 @@
 // Modal boxes: a message with an OK button, or a one-line input box with OK and Cancel.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace platform {
@@ -19,6 +20,7 @@ struct Dialog {
     MsgIcon icon = MsgIcon::none;
     std::string input; // the input box's current text
     DialogResult result = DialogResult::open;
+    std::uint64_t number = 0; // counts the boxes of a run: 1 for the first, and so on
 };
 
 // An input box holds at most this many characters, as on the original platform.

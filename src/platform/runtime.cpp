@@ -304,6 +304,7 @@ std::string Runtime::run_dialog(std::shared_ptr<Dialog> dialog)
 {
     // A box that opens under a pressed button would otherwise hand its release to a control.
     m_press = {};
+    dialog->number = ++m_dialogs_opened;
     m_dialogs.push_back(dialog);
     m_backend.dialog_opened(*dialog);
     run_until(LoopKind::modal, [&] { return dialog->result != DialogResult::open; });

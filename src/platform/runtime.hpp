@@ -143,6 +143,7 @@ private:
     std::vector<Micros> m_tick_lateness; // of the ticks whose handlers are running, innermost last
     std::vector<Loop> m_loops;
     std::vector<std::shared_ptr<Dialog>> m_dialogs;
+    std::uint64_t m_dialogs_opened = 0;
     std::deque<InputEvent> m_input;
     Press m_press;
     LastClick m_last_click;

@@ -257,11 +257,12 @@ void RealPlayer::box_button(Runtime& runtime, SdlBackend& backend, ScriptCommand
     x11::fake_pointer(box->window(), middle.x, middle.y);
     x11::fake_button(box->window(), SDL_BUTTON_LEFT, true);
     x11::fake_button(box->window(), SDL_BUTTON_LEFT, false);
-    Dialog const* dialog = &box->dialog();
-    // The box is gone once the game has taken the press; until then it is the top box.
-    expect(command.line, [&runtime, dialog] {
+    // The box is gone once the game has taken the press; until then it is the top box. Boxes
+    // are told apart by number: a new one may take the place in memory of one just closed.
+    auto const number = box->dialog().number;
+    expect(command.line, [&runtime, number] {
         Dialog const* top = runtime.top_dialog();
-        return top != dialog;
+        return !top || top->number != number;
     });
 }
 
@@ -288,9 +289,12 @@ void RealPlayer::type(Runtime& runtime, SdlBackend& backend, ScriptCommand const
         x11::fake_key(window, 'v', false);
         x11::fake_key(window, *x11::keysym_of_key_code(keys::control), false);
     }
-    Dialog const* dialog = &box->dialog();
+    auto const number = box->dialog().number;
     std::string const expected = typed_text(text);
-    expect(command.line, [&runtime, dialog, expected] { return runtime.top_dialog() != dialog || dialog->input == expected; });
+    expect(command.line, [&runtime, number, expected] {
+        Dialog const* top = runtime.top_dialog();
+        return !top || top->number != number || top->input == expected;
+    });
 }
 
 }
