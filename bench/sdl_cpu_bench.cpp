@@ -175,31 +175,6 @@ double run_reference(int scale)
     return span.share();
 }
 
-// Runs one scenario in a child process of its own, so that no SDL state carries between them.
-double in_child(std::function<double()> const& scenario)
-{
-    std::fflush(stdout);
-    int fds[2];
-    if (pipe(fds) != 0)
-        return -1;
-    pid_t const pid = fork();
-    if (pid == 0) {
-        close(fds[0]);
-        double const share = scenario();
-        if (write(fds[1], &share, sizeof share) != sizeof share)
-            _exit(1);
-        _exit(0);
-    }
-    close(fds[1]);
-    double share = -1;
-    if (read(fds[0], &share, sizeof share) != sizeof share)
-        share = -1;
-    close(fds[0]);
-    int status = 0;
-    waitpid(pid, &status, 0);
-    return share;
-}
-
 void report(char const* what, double share, double goal)
 {
     if (share < 0) {
@@ -223,11 +198,11 @@ int main(int argc, char** argv)
     }
 
     std::printf("CPU share of one core, %.0f s each after %.1f s of warm-up (getrusage of the whole process):\n", g_seconds, warm_up_seconds);
-    report("minimal SDL2 program, one idle window", in_child([] { return run_reference(1); }), 0);
+    report("minimal SDL2 program, one idle window", bench::in_child([] { return run_reference(1); }, -1.0), 0);
     for (int scale : { 1, 2 }) {
         std::printf(" scale %d (window %d x %d):\n", scale, largest_screen_width * scale, largest_screen_height * scale);
-        report("idle form", in_child([scale] { return run_scene(Motion::idle, scale); }), 0.5);
-        report("15 sprites moving every 25 ms", in_child([scale] { return run_scene(Motion::moving, scale); }), 3.0);
+        report("idle form", bench::in_child([scale] { return run_scene(Motion::idle, scale); }, -1.0), 0.5);
+        report("15 sprites moving every 25 ms", bench::in_child([scale] { return run_scene(Motion::moving, scale); }, -1.0), 2.0);
     }
     return 0;
 }

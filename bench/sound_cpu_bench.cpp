@@ -180,31 +180,6 @@ Result run_game(Scene scene, Sound sound)
     return g_driver.result;
 }
 
-// Runs one scenario in a child process of its own, so that no SDL state carries between them.
-Result in_child(Scene scene, Sound sound)
-{
-    std::fflush(stdout);
-    int fds[2];
-    if (pipe(fds) != 0)
-        return {};
-    pid_t const pid = fork();
-    if (pid == 0) {
-        close(fds[0]);
-        Result const result = run_game(scene, sound);
-        if (write(fds[1], &result, sizeof result) != sizeof result)
-            _exit(1);
-        _exit(0);
-    }
-    close(fds[1]);
-    Result result;
-    if (read(fds[0], &result, sizeof result) != sizeof result)
-        result = {};
-    close(fds[0]);
-    int status = 0;
-    waitpid(pid, &status, 0);
-    return result;
-}
-
 void report(char const* what, Result const& with_sound, Result const& muted, double cpu_goal, double memory_goal)
 {
     std::printf("  %-34s CPU %6.2f %%  (muted %5.2f %%, goal under %.0f %%: %s)\n", what, with_sound.cpu_share, muted.cpu_share, cpu_goal,
@@ -227,11 +202,11 @@ int main(int argc, char** argv)
     auto const found = platform::find_soundfont([](char const* name) { return static_cast<char const*>(std::getenv(name)); });
     std::printf("The game under Xvfb, sound on SDL's disk driver; %.0f s measured per run (getrusage, VmHWM).\n", g_seconds);
     std::printf("Soundfont: %s\n", g_soundfont ? g_soundfont->c_str() : found ? found->c_str() : "none found");
-    auto const title = in_child(Scene::title, Sound::on);
-    auto const title_muted = in_child(Scene::title, Sound::mute);
+    auto const title = bench::in_child([] { return run_game(Scene::title, Sound::on); });
+    auto const title_muted = bench::in_child([] { return run_game(Scene::title, Sound::mute); });
     report("title screen, idle, with its tune", title, title_muted, 2, 60);
-    auto const level = in_child(Scene::level, Sound::on);
-    auto const level_muted = in_child(Scene::level, Sound::mute);
+    auto const level = bench::in_child([] { return run_game(Scene::level, Sound::on); });
+    auto const level_muted = bench::in_child([] { return run_game(Scene::level, Sound::mute); });
     report("World 1 Level 1 with its tune", level, level_muted, 3, 60);
     return 0;
 }

@@ -16,6 +16,7 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <type_traits>
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -194,20 +195,27 @@ public:
             kill(m_pid, SIGTERM);
     }
 
-    // Waits for it to end, at most `seconds` (then it is killed).
+    // Waits for it to end, at most `seconds`; then asks it to end, and kills it if it has not
+    // within a few seconds more.
     Finished finish(double seconds = 30)
     {
         Finished result;
         if (m_pid <= 0 || m_finished)
             return result;
-        long long const deadline = monotonic_ns() + static_cast<long long>(seconds * 1e9);
+        constexpr long long grace_ns = 10'000'000'000LL;
+        long long deadline = monotonic_ns() + static_cast<long long>(seconds * 1e9);
+        bool asked = false;
         int status = 0;
         rusage usage {};
         for (;;) {
             pid_t const done = wait4(m_pid, &status, WNOHANG, &usage);
             if (done == m_pid)
                 break;
-            if (monotonic_ns() > deadline) {
+            if (monotonic_ns() > deadline && !asked) {
+                ask_to_end();
+                asked = true;
+                deadline += grace_ns;
+            } else if (monotonic_ns() > deadline) {
                 kill(m_pid, SIGKILL);
                 wait4(m_pid, &status, 0, &usage);
                 break;
@@ -235,6 +243,34 @@ private:
 // Environment that gives the game real sound on a machine without a sound card: SDL's disk
 // driver synthesises at the device's pace and writes to /dev/null.
 inline std::vector<std::string> disk_audio_env() { return { "SDL_AUDIODRIVER=disk", "SDL_DISKAUDIOFILE=/dev/null" }; }
+
+// Runs `scenario` in a child process of its own, so that no SDL state carries between runs, and
+// hands back what it returned (a plain struct or number), or `failed` when the child failed.
+template <typename Scenario, typename Result = std::invoke_result_t<Scenario const&>>
+Result in_child(Scenario const& scenario, Result const& failed = {})
+{
+    static_assert(std::is_trivially_copyable_v<Result>);
+    std::fflush(stdout);
+    Result result = failed;
+    int fds[2];
+    if (pipe(fds) != 0)
+        return result;
+    pid_t const pid = fork();
+    if (pid == 0) {
+        close(fds[0]);
+        Result const made = scenario();
+        if (write(fds[1], &made, sizeof made) != sizeof made)
+            _exit(1);
+        _exit(0);
+    }
+    close(fds[1]);
+    if (read(fds[0], &result, sizeof result) != sizeof result)
+        result = failed;
+    close(fds[0]);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return result;
+}
 
 inline double median(std::vector<double> values)
 {

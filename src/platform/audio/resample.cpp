@@ -31,12 +31,22 @@ std::vector<float> resample_stereo(std::vector<float> stereo, int from_rate, int
                                                + channel)];
     };
     double const step = static_cast<double>(from_rate) / to_rate;
+    float const* const in = stereo.data();
+    float* const to = out.data();
     for (std::int64_t i = 0; i < out_frames; ++i) {
         auto const position = static_cast<double>(i) * step;
         auto const frame = static_cast<std::int64_t>(position);
         auto const t = static_cast<float>(position - static_cast<double>(frame));
+        // Away from the ends the four neighbours are read straight; a long sound (the title's
+        // music) is resampled while the player waits for the first picture.
+        if (frame >= 1 && frame + 2 < frames) {
+            float const* const p = in + (frame - 1) * 2;
+            to[i * 2] = catmull_rom(p[0], p[2], p[4], p[6], t);
+            to[i * 2 + 1] = catmull_rom(p[1], p[3], p[5], p[7], t);
+            continue;
+        }
         for (int channel = 0; channel < 2; ++channel)
-            out[static_cast<std::size_t>(i * 2 + channel)] = catmull_rom(
+            to[i * 2 + channel] = catmull_rom(
                 at(frame - 1, channel), at(frame, channel), at(frame + 1, channel),
                 at(frame + 2, channel), t);
     }
