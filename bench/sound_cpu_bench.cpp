@@ -26,6 +26,8 @@
 #include <string>
 #include <sys/resource.h>
 #include <sys/wait.h>
+#include <csignal>
+#include <pthread.h>
 #include <unistd.h>
 #include <vector>
 
@@ -108,6 +110,11 @@ void push_enter()
 constexpr int continue_x = 156, continue_y = 160;
 constexpr int start_x = 156, start_y = 114;
 
+// The game waits on its X connection, which events pushed from SDL's timer thread do not reach:
+// a signal to its thread (handled by doing nothing) ends that wait, and it then polls SDL.
+pthread_t g_game_thread {};
+void wake_game() { pthread_kill(g_game_thread, SIGUSR2); }
+
 Uint32 SDLCALL on_step(Uint32, void* step_pointer)
 {
     auto const step = reinterpret_cast<std::intptr_t>(step_pointer);
@@ -126,6 +133,7 @@ Uint32 SDLCALL on_step(Uint32, void* step_pointer)
         quit.type = SDL_QUIT;
         SDL_PushEvent(&quit);
     }
+    wake_game();
     return 0;
 }
 
@@ -139,6 +147,10 @@ Result run_game(Scene scene, Sound sound)
     setenv("SDL_AUDIODRIVER", "disk", 1);
     setenv("SDL_DISKAUDIOFILE", "/dev/null", 1);
     g_driver.scene = scene;
+    g_game_thread = pthread_self();
+    struct sigaction nothing {};
+    nothing.sa_handler = [](int) { };
+    sigaction(SIGUSR2, &nothing, nullptr);
     platform::AudioOptions audio;
     if (g_soundfont)
         audio.soundfont = *g_soundfont;

@@ -19,12 +19,19 @@ float catmull_rom(float before, float from, float to, float after, float t)
 
 }
 
+std::int64_t resampled_frames(std::int64_t frames, int from_rate, int to_rate)
+{
+    if (from_rate == to_rate || frames == 0 || from_rate <= 0 || to_rate <= 0)
+        return frames;
+    return (frames * to_rate + from_rate / 2) / from_rate;
+}
+
 std::vector<float> resample_stereo(std::vector<float> stereo, int from_rate, int to_rate)
 {
     auto const frames = static_cast<std::int64_t>(stereo.size() / 2);
     if (from_rate == to_rate || frames == 0 || from_rate <= 0 || to_rate <= 0)
         return stereo;
-    auto const out_frames = (frames * to_rate + from_rate / 2) / from_rate;
+    auto const out_frames = resampled_frames(frames, from_rate, to_rate);
     std::vector<float> out(static_cast<std::size_t>(out_frames) * 2);
     auto const at = [&](std::int64_t frame, int channel) {
         return stereo[static_cast<std::size_t>(std::clamp<std::int64_t>(frame, 0, frames - 1) * 2
