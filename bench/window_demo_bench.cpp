@@ -1,4 +1,4 @@
-// The demo in real windows under a fresh Xvfb, beside the minimal SDL program (bench/minimal): the
+// The demo in real windows under a fresh Xvfb with openbox, beside the minimal SDL program (bench/minimal): the
 // CPU share of one core and the peak memory of the whole game played by `grawn2 --demo`, once with
 // its sound on SDL's disk driver (real synthesis at the device's pace, written to /dev/null) and
 // once with --mute. CPU counts from the first frame (GRAWN2_FIRST_FRAME_STAMP) to the end of the
@@ -115,8 +115,9 @@ int main(int argc, char** argv)
     std::vector<std::string> const minimal { (folder / "minimal_sdl").string(), "--width", std::to_string(510 * scale), "--height",
         std::to_string(458 * scale), "--seconds", std::to_string(baseline_seconds) };
 
-    std::printf("The demo in real windows under Xvfb (scale %d), %s, median of %d rounds; CPU of every thread from the first frame to the end:\n",
-        scale, cut_after > 0 ? ("cut after " + std::to_string(static_cast<int>(cut_after)) + " s").c_str() : "the whole game", rounds);
+    bench::WindowManager const window_manager;
+    std::printf("The demo in real windows under Xvfb%s (scale %d), %s, median of %d rounds; CPU of every thread from the first frame to the end:\n",
+        window_manager.running() ? " with openbox" : "", scale, cut_after > 0 ? ("cut after " + std::to_string(static_cast<int>(cut_after)) + " s").c_str() : "the whole game", rounds);
     std::fflush(stdout);
     std::map<Program, std::vector<Figures>> runs;
     std::vector<Program> const order { Program::minimal, Program::demo_sound, Program::demo_muted };

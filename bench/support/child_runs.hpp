@@ -12,6 +12,7 @@
 #include <ctime>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <optional>
 #include <set>
 #include <sstream>
@@ -238,6 +239,31 @@ private:
     bool m_finished = false;
     std::string m_buffer;
     std::string m_errors;
+};
+
+// A window manager on the benchmark's display for as long as this lives (openbox, when it is
+// installed), so that windows are framed, placed and moved as on a desktop.
+class WindowManager {
+public:
+    WindowManager()
+    {
+        if (std::system("command -v openbox > /dev/null 2>&1") != 0)
+            return;
+        m_child = std::make_unique<Child>(std::vector<std::string> { "/usr/bin/openbox" }, std::vector<std::string> {});
+        // It has taken over the display once it has had a moment; it says nothing when it has.
+        m_child->wait_for_line("\x01", 1.0);
+    }
+    ~WindowManager()
+    {
+        if (m_child) {
+            m_child->ask_to_end();
+            m_child->finish(5);
+        }
+    }
+    bool running() const { return m_child && m_child->started(); }
+
+private:
+    std::unique_ptr<Child> m_child;
 };
 
 // Environment that gives the game real sound on a machine without a sound card: SDL's disk
