@@ -53,18 +53,26 @@ public:
     Button button { *this, "button", { 90, 90, 60, 22 }, "Go" };
 };
 
-}
+// The scene on a runtime of its own, with SDL's video started without a display.
+class Redraw : public testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(video.ready()) << video.error(); }
 
-TEST(Redraw, DrawingOnlyTheChangesGivesTheSamePictureAsDrawingEverything)
-{
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    struct NoVideoDevice {
+        NoVideoDevice() { setenv("SDL_VIDEODRIVER", "dummy", 1); }
+    } no_device;
     SdlVideo video;
-    ASSERT_TRUE(video.ready()) << video.error();
     FontLibrary fonts;
     VirtualClock clock;
     NoDisplay backend;
-    Runtime runtime(clock, backend);
-    Scene scene(runtime);
+    Runtime runtime { clock, backend };
+    Scene scene { runtime };
+};
+
+}
+
+TEST_F(Redraw, DrawingOnlyTheChangesGivesTheSamePictureAsDrawingEverything)
+{
     FormWindow window(scene, fonts, 2, { 0, 0 });
     ASSERT_TRUE(window.opened()) << SDL_GetError();
     window.show(ScreenMode::windowed);
@@ -152,16 +160,8 @@ TEST(Redraw, DrawingOnlyTheChangesGivesTheSamePictureAsDrawingEverything)
 
 // A picture shaken inside its window lies partly off the surface; what is painted straight onto
 // the surface stays on it (the bytes around it, in the same buffer, keep their value).
-TEST(Redraw, APictureShakenPastTheSurfaceIsPaintedOnlyOnIt)
+TEST_F(Redraw, APictureShakenPastTheSurfaceIsPaintedOnlyOnIt)
 {
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
-    SdlVideo video;
-    ASSERT_TRUE(video.ready()) << video.error();
-    FontLibrary fonts;
-    VirtualClock clock;
-    NoDisplay backend;
-    Runtime runtime(clock, backend);
-    Scene scene(runtime);
     constexpr int width = 160;
     constexpr int height = 120;
     constexpr int margin = 16; // guard pixels each side of each row, and guard rows above and below

@@ -1,6 +1,8 @@
 // The mixer: commands handed over from the game's thread, a tune and a sound effect rendered.
 #include "platform/audio/mixer.hpp"
 
+#include "platform/audio/background_priority.hpp"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -68,7 +70,10 @@ void Mixer::load_soundfont(std::filesystem::path const& soundfont, SoundfontLoad
     if (loading == SoundfontLoading::blocking)
         work();
     else
-        m_loader = std::jthread(std::move(work));
+        m_loader = std::jthread([work = std::move(work)] {
+            lower_this_threads_priority();
+            work();
+        });
 }
 
 bool Mixer::wait_for_soundfont()

@@ -2,6 +2,7 @@
 #include "platform/audio/sound_file.hpp"
 
 #include "platform/audio/alert_chime.hpp"
+#include "platform/audio/background_priority.hpp"
 #include "platform/audio/resample.hpp"
 #include "platform/audio/file_bytes.hpp"
 #include "platform/audio/wav_decoder.hpp"
@@ -44,7 +45,10 @@ LoadedSound load_sound_soon(std::filesystem::path const& path)
     auto const frames = resampled_frames(static_cast<std::int64_t>(wav->frames), wav->rate, mix_rate);
     // The thread owns the bytes and hands the sound over through the task's shared state; it is
     // detached, so that neither a replaced sound nor the game's end waits for it.
-    std::packaged_task<std::shared_ptr<Pcm const>()> decode([bytes = std::move(*bytes)] { return decoded_or_chime(bytes); });
+    std::packaged_task<std::shared_ptr<Pcm const>()> decode([bytes = std::move(*bytes)] {
+        lower_this_threads_priority();
+        return decoded_or_chime(bytes);
+    });
     auto pending = std::make_shared<PendingSound const>(PendingSound{decode.get_future().share()});
     std::thread(std::move(decode)).detach();
     return {{}, std::move(pending), mix_microseconds(static_cast<std::size_t>(frames))};
