@@ -6,6 +6,8 @@
 #include "platform/sdl/run_windowed.hpp"
 #include "platform/timer.hpp"
 
+#include "support/child_runs.hpp"
+
 #include <SDL.h>
 
 #include <chrono>
@@ -25,7 +27,6 @@ using namespace platform;
 
 namespace {
 
-constexpr char const* under_xvfb_variable = "GRAWN2_BENCH_UNDER_XVFB";
 double g_seconds = 5.0;
 constexpr double warm_up_seconds = 0.5;
 
@@ -174,31 +175,6 @@ double run_reference(int scale)
     return span.share();
 }
 
-// Runs one scenario in a child process of its own, so that no SDL state carries between them.
-double in_child(std::function<double()> const& scenario)
-{
-    std::fflush(stdout);
-    int fds[2];
-    if (pipe(fds) != 0)
-        return -1;
-    pid_t const pid = fork();
-    if (pid == 0) {
-        close(fds[0]);
-        double const share = scenario();
-        if (write(fds[1], &share, sizeof share) != sizeof share)
-            _exit(1);
-        _exit(0);
-    }
-    close(fds[1]);
-    double share = -1;
-    if (read(fds[0], &share, sizeof share) != sizeof share)
-        share = -1;
-    close(fds[0]);
-    int status = 0;
-    waitpid(pid, &status, 0);
-    return share;
-}
-
 void report(char const* what, double share, double goal)
 {
     if (share < 0) {
@@ -215,32 +191,18 @@ void report(char const* what, double share, double goal)
 
 int main(int argc, char** argv)
 {
-    bool here = false;
+    bench::run_under_xvfb(argc, argv);
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--here") == 0)
-            here = true;
-        else if (std::strcmp(argv[i], "--seconds") == 0 && i + 1 < argc)
+        if (std::strcmp(argv[i], "--seconds") == 0 && i + 1 < argc)
             g_seconds = std::max(1.0, std::atof(argv[++i]));
-    }
-    if (!here && !std::getenv(under_xvfb_variable)) {
-        // Start again under a fresh Xvfb so that results do not depend on the desktop.
-        setenv(under_xvfb_variable, "1", 1);
-        std::vector<char*> args { const_cast<char*>("xvfb-run"), const_cast<char*>("-a"), const_cast<char*>("-s"),
-            const_cast<char*>("-screen 0 1280x1024x24") };
-        for (int i = 0; i < argc; ++i)
-            args.push_back(argv[i]);
-        args.push_back(nullptr);
-        execvp("xvfb-run", args.data());
-        std::perror("sdl_cpu_bench: cannot run xvfb-run");
-        return 1;
     }
 
     std::printf("CPU share of one core, %.0f s each after %.1f s of warm-up (getrusage of the whole process):\n", g_seconds, warm_up_seconds);
-    report("minimal SDL2 program, one idle window", in_child([] { return run_reference(1); }), 0);
+    report("minimal SDL2 program, one idle window", bench::in_child([] { return run_reference(1); }, -1.0), 0);
     for (int scale : { 1, 2 }) {
         std::printf(" scale %d (window %d x %d):\n", scale, largest_screen_width * scale, largest_screen_height * scale);
-        report("idle form", in_child([scale] { return run_scene(Motion::idle, scale); }), 0.5);
-        report("15 sprites moving every 25 ms", in_child([scale] { return run_scene(Motion::moving, scale); }), 3.0);
+        report("idle form", bench::in_child([scale] { return run_scene(Motion::idle, scale); }, -1.0), 0.5);
+        report("15 sprites moving every 25 ms", bench::in_child([scale] { return run_scene(Motion::moving, scale); }, -1.0), 2.0);
     }
     return 0;
 }

@@ -12,6 +12,8 @@
 #include "shell/game.hpp"
 #include "shell/screens.hpp"
 
+#include "support/child_runs.hpp"
+
 #include <SDL.h>
 
 #include <chrono>
@@ -24,12 +26,13 @@
 #include <string>
 #include <sys/resource.h>
 #include <sys/wait.h>
+#include <csignal>
+#include <pthread.h>
 #include <unistd.h>
 #include <vector>
 
 namespace {
 
-constexpr char const* under_xvfb_variable = "GRAWN2_BENCH_UNDER_XVFB";
 double g_seconds = 20.0;
 std::optional<std::string> g_soundfont;
 
@@ -107,6 +110,11 @@ void push_enter()
 constexpr int continue_x = 156, continue_y = 160;
 constexpr int start_x = 156, start_y = 114;
 
+// The game waits on its X connection, which events pushed from SDL's timer thread do not reach:
+// a signal to its thread (handled by doing nothing) ends that wait, and it then polls SDL.
+pthread_t g_game_thread {};
+void wake_game() { pthread_kill(g_game_thread, SIGUSR2); }
+
 Uint32 SDLCALL on_step(Uint32, void* step_pointer)
 {
     auto const step = reinterpret_cast<std::intptr_t>(step_pointer);
@@ -125,6 +133,7 @@ Uint32 SDLCALL on_step(Uint32, void* step_pointer)
         quit.type = SDL_QUIT;
         SDL_PushEvent(&quit);
     }
+    wake_game();
     return 0;
 }
 
@@ -138,6 +147,10 @@ Result run_game(Scene scene, Sound sound)
     setenv("SDL_AUDIODRIVER", "disk", 1);
     setenv("SDL_DISKAUDIOFILE", "/dev/null", 1);
     g_driver.scene = scene;
+    g_game_thread = pthread_self();
+    struct sigaction nothing {};
+    nothing.sa_handler = [](int) { };
+    sigaction(SIGUSR2, &nothing, nullptr);
     platform::AudioOptions audio;
     if (g_soundfont)
         audio.soundfont = *g_soundfont;
@@ -179,31 +192,6 @@ Result run_game(Scene scene, Sound sound)
     return g_driver.result;
 }
 
-// Runs one scenario in a child process of its own, so that no SDL state carries between them.
-Result in_child(Scene scene, Sound sound)
-{
-    std::fflush(stdout);
-    int fds[2];
-    if (pipe(fds) != 0)
-        return {};
-    pid_t const pid = fork();
-    if (pid == 0) {
-        close(fds[0]);
-        Result const result = run_game(scene, sound);
-        if (write(fds[1], &result, sizeof result) != sizeof result)
-            _exit(1);
-        _exit(0);
-    }
-    close(fds[1]);
-    Result result;
-    if (read(fds[0], &result, sizeof result) != sizeof result)
-        result = {};
-    close(fds[0]);
-    int status = 0;
-    waitpid(pid, &status, 0);
-    return result;
-}
-
 void report(char const* what, Result const& with_sound, Result const& muted, double cpu_goal, double memory_goal)
 {
     std::printf("  %-34s CPU %6.2f %%  (muted %5.2f %%, goal under %.0f %%: %s)\n", what, with_sound.cpu_share, muted.cpu_share, cpu_goal,
@@ -216,34 +204,21 @@ void report(char const* what, Result const& with_sound, Result const& muted, dou
 
 int main(int argc, char** argv)
 {
-    bool here = false;
+    bench::run_under_xvfb(argc, argv);
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--here") == 0)
-            here = true;
-        else if (std::strcmp(argv[i], "--seconds") == 0 && i + 1 < argc)
+        if (std::strcmp(argv[i], "--seconds") == 0 && i + 1 < argc)
             g_seconds = std::max(2.0, std::atof(argv[++i]));
         else if (std::strcmp(argv[i], "--soundfont") == 0 && i + 1 < argc)
             g_soundfont = argv[++i];
     }
-    if (!here && !std::getenv(under_xvfb_variable)) {
-        setenv(under_xvfb_variable, "1", 1);
-        std::vector<char*> args { const_cast<char*>("xvfb-run"), const_cast<char*>("-a"), const_cast<char*>("-s"),
-            const_cast<char*>("-screen 0 1280x1024x24") };
-        for (int i = 0; i < argc; ++i)
-            args.push_back(argv[i]);
-        args.push_back(nullptr);
-        execvp("xvfb-run", args.data());
-        std::perror("sound_cpu_bench: cannot run xvfb-run");
-        return 1;
-    }
     auto const found = platform::find_soundfont([](char const* name) { return static_cast<char const*>(std::getenv(name)); });
     std::printf("The game under Xvfb, sound on SDL's disk driver; %.0f s measured per run (getrusage, VmHWM).\n", g_seconds);
     std::printf("Soundfont: %s\n", g_soundfont ? g_soundfont->c_str() : found ? found->c_str() : "none found");
-    auto const title = in_child(Scene::title, Sound::on);
-    auto const title_muted = in_child(Scene::title, Sound::mute);
+    auto const title = bench::in_child([] { return run_game(Scene::title, Sound::on); });
+    auto const title_muted = bench::in_child([] { return run_game(Scene::title, Sound::mute); });
     report("title screen, idle, with its tune", title, title_muted, 2, 60);
-    auto const level = in_child(Scene::level, Sound::on);
-    auto const level_muted = in_child(Scene::level, Sound::mute);
+    auto const level = bench::in_child([] { return run_game(Scene::level, Sound::on); });
+    auto const level_muted = bench::in_child([] { return run_game(Scene::level, Sound::mute); });
     report("World 1 Level 1 with its tune", level, level_muted, 3, 60);
     return 0;
 }

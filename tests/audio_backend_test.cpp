@@ -64,7 +64,7 @@ TEST(MutedAudio, SynchronousPlayStillTakesTheSoundsLength)
 {
     TempFolder folder;
     folder.write("tick.wav", wav_file(22050, 1, 16, noise_burst(22050, 0.15)));
-    auto backend = platform::open_audio({std::nullopt, platform::AudioOutput::mute});
+    auto backend = platform::open_audio({std::nullopt, platform::AudioOutput::mute, {}});
     platform::Media media(folder.program_folder(), *backend);
     media.play_music("\\W1L1.mid");
     EXPECT_GE(timed([&] { media.play_sound("\\tick.wav", SoundMode::sync); }),

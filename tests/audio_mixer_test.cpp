@@ -3,6 +3,7 @@
 #include "platform/audio/fluid_synth.hpp"
 #include "platform/audio/media_control.hpp"
 #include "platform/audio/mixer.hpp"
+#include "platform/audio/sound_file.hpp"
 #include "platform/audio/soundfont_finder.hpp"
 #include "platform/audio/upsampler.hpp"
 #include "support/audio_files.hpp"
@@ -13,6 +14,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <numbers>
+#include <thread>
 
 namespace {
 
@@ -256,6 +258,40 @@ TEST_F(MixerTest, ANewSoundCutsOffTheOneStillPlaying)
     auto const after = render(second / 2);
     EXPECT_FALSE(m_mixer.sound_playing());
     EXPECT_EQ(peak(std::span(after).last(second / 10 * 2)), 0.0f);
+}
+
+// A long sound decodes on a thread of its own: meanwhile the mix is silent, then the sound plays
+// from its start exactly as if it had been decoded at once; stopped while it decodes, it ends.
+TEST_F(MixerTest, ALongSoundPlaysFromItsStartOnceDecodedAndCanBeStoppedBefore)
+{
+    m_folder.write("music.wav", wav_file(44100, 2, 16, noise_burst(44100 * 2, 3.0)));
+    auto const path = m_folder.game_path("music.wav");
+    Mixer reference;
+    auto const decoded = platform::load_sound(platform::map_game_path(path));
+    reference.play_sound(decoded);
+    std::vector<float> expected(second * 2);
+    reference.render(expected.data(), second);
+
+    platform::MediaControl control{m_mixer, platform::SoundDecoding::long_ones_in_background};
+    auto const started = control.play_wav(path);
+    EXPECT_EQ(started.microseconds, decoded->microseconds());
+    std::vector<float> block(1024 * 2);
+    for (int tries = 0; tries < 5000 && peak(block) == 0.0f; ++tries) {
+        m_mixer.render(block.data(), 1024);
+        if (peak(block) == 0.0f)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    auto const rest = render(second - 1024);
+    block.insert(block.end(), rest.begin(), rest.end());
+    EXPECT_EQ(block, expected);
+
+    // The sound still playing fades out for 10 ms under the stop.
+    auto const stopped = control.play_wav(path);
+    control.stop_all();
+    auto const after = render(second);
+    EXPECT_EQ(peak(std::span(after).subspan(second / 50 * 2)), 0.0f);
+    EXPECT_FALSE(m_mixer.sound_playing());
+    EXPECT_TRUE(m_mixer.wait_for_sound(stopped.number, std::chrono::steady_clock::now()));
 }
 
 TEST_F(MixerTest, StopAllSilencesTheTuneAndTheSound)

@@ -53,18 +53,26 @@ public:
     Button button { *this, "button", { 90, 90, 60, 22 }, "Go" };
 };
 
-}
+// The scene on a runtime of its own, with SDL's video started without a display.
+class Redraw : public testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(video.ready()) << video.error(); }
 
-TEST(Redraw, DrawingOnlyTheChangesGivesTheSamePictureAsDrawingEverything)
-{
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    struct NoVideoDevice {
+        NoVideoDevice() { setenv("SDL_VIDEODRIVER", "dummy", 1); }
+    } no_device;
     SdlVideo video;
-    ASSERT_TRUE(video.ready()) << video.error();
     FontLibrary fonts;
     VirtualClock clock;
     NoDisplay backend;
-    Runtime runtime(clock, backend);
-    Scene scene(runtime);
+    Runtime runtime { clock, backend };
+    Scene scene { runtime };
+};
+
+}
+
+TEST_F(Redraw, DrawingOnlyTheChangesGivesTheSamePictureAsDrawingEverything)
+{
     FormWindow window(scene, fonts, 2, { 0, 0 });
     ASSERT_TRUE(window.opened()) << SDL_GetError();
     window.show(ScreenMode::windowed);
@@ -148,4 +156,42 @@ TEST(Redraw, DrawingOnlyTheChangesGivesTheSamePictureAsDrawingEverything)
         window.draw(what == std::string("button disabled and pressed look") ? &scene.button : nullptr);
         EXPECT_EQ(same_as_full_drawing(), 0) << what;
     }
+}
+
+// A picture shaken inside its window lies partly off the surface; what is painted straight onto
+// the surface stays on it (the bytes around it, in the same buffer, keep their value).
+TEST_F(Redraw, APictureShakenPastTheSurfaceIsPaintedOnlyOnIt)
+{
+    constexpr int width = 160;
+    constexpr int height = 120;
+    constexpr int margin = 16; // guard pixels each side of each row, and guard rows above and below
+    constexpr int stride = width + 2 * margin;
+    constexpr Uint32 guard = 0xDEADBEEF;
+    std::vector<Uint32> buffer(static_cast<std::size_t>(stride) * (height + 2 * margin), guard);
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(buffer.data() + margin * stride + margin, width, height, 32,
+        stride * 4, SDL_PIXELFORMAT_RGB888);
+    ASSERT_NE(surface, nullptr) << SDL_GetError();
+    SDL_Renderer* renderer = SDL_CreateSoftwareRenderer(surface);
+    ASSERT_NE(renderer, nullptr) << SDL_GetError();
+    {
+        FormPainter painter(renderer, fonts, surface);
+        for (Placement const shaken : { Placement { 1, -12, -9 }, Placement { 1, 12, 9 }, Placement { 1, -12, 9 }, Placement { 1, 12, -9 } }) {
+            painter.paint(scene, shaken);
+            SDL_Rect const area { 0, 0, width, height };
+            painter.paint(scene, shaken, nullptr, &area);
+        }
+    }
+    SDL_RenderFlush(renderer);
+    int painted_off = 0;
+    for (int y = 0; y < height + 2 * margin; ++y) {
+        for (int x = 0; x < stride; ++x) {
+            bool const on = y >= margin && y < margin + height && x >= margin && x < margin + width;
+            painted_off += !on && buffer[static_cast<std::size_t>(y) * stride + x] != guard;
+        }
+    }
+    EXPECT_EQ(painted_off, 0);
+    // And the surface itself was painted.
+    EXPECT_NE(buffer[static_cast<std::size_t>(margin + height / 2) * stride + margin + width / 2], guard);
+    SDL_DestroyRenderer(renderer);
+    SDL_FreeSurface(surface);
 }

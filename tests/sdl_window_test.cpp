@@ -186,11 +186,32 @@ TEST(RealWindowChildren, WindowChild)
             }
         };
     };
+    // Work put off until the first frame runs once the window holds its picture, before any
+    // timer ticks, and only once; put off after that, it runs at once.
+    int deferred_runs = 0;
+    int differing_when_deferred = -1;
+    int step_when_deferred = -1;
+    bool late_work_ran = false;
+    auto const attach = [&](Runtime& runtime) {
+        runtime.backend().after_first_frame([&] {
+            ++deferred_runs;
+            step_when_deferred = step;
+            auto const png = (std::filesystem::temp_directory_path() / "grawn2_sdl_window_first.png").string();
+            if (make_screenshot_renderer(1)(*shown, png).empty())
+                differing_when_deferred = pixels_differing(window_titled("Real window"), png);
+            std::remove(png.c_str());
+            runtime.backend().after_first_frame([&] { late_work_ran = true; });
+        });
+    };
     WindowOptions options;
     options.scale = 1;
     std::ostringstream err;
-    int const status = run_windowed(options, install, [&](Runtime&) { shown->show(); }, {}, err);
+    int const status = run_windowed(options, install, [&](Runtime&) { shown->show(); }, attach, err);
     EXPECT_EQ(status, 0) << err.str();
+    EXPECT_EQ(deferred_runs, 1);
+    EXPECT_EQ(step_when_deferred, 0);
+    EXPECT_EQ(differing_when_deferred, 0);
+    EXPECT_TRUE(late_work_ran);
     EXPECT_EQ(step, 2);
     EXPECT_EQ(differing, 0);
     EXPECT_EQ(moved.x, expected_move.x);

@@ -3,6 +3,7 @@
 
 #include "platform/clock.hpp"
 
+#include <functional>
 #include <optional>
 
 namespace platform {
@@ -34,6 +35,9 @@ public:
     virtual void dialog_opened(Dialog&) { }
     virtual void dialog_closed(Dialog&) { }
     virtual void program_ending() { }
+    // Runs work that can wait until the first picture is on the screen (loading the tunes'
+    // instruments), so that it does not hold the picture up. Without a screen, at once.
+    virtual void after_first_frame(std::function<void()> work) { work(); }
 };
 
 }

@@ -85,6 +85,8 @@ int play(Options const& options, std::string const& folder, std::unique_ptr<plat
     return platform::run_windowed(
         windows, install_screens, [](platform::Runtime& runtime) { runtime.show_form("intro"); },
         [&](platform::Runtime& runtime) {
+            // The instruments load once the first picture is up: the tunes begin later on.
+            audio.defer_loading = [&runtime](std::function<void()> work) { runtime.backend().after_first_frame(std::move(work)); };
             backend = platform::open_audio(audio);
             media = std::make_unique<platform::Media>(folder, *backend, [&runtime](std::string const& line) { runtime.trace(line); });
             runtime.set_media(media.get());

@@ -37,16 +37,20 @@ std::unique_ptr<MediaBackend> open_audio(AudioOptions const& options)
         std::fprintf(stderr, "grawn2: no audio device: playing without sound\n");
         return make_silent_media();
     }
-    auto const soundfont = options.soundfont ? options.soundfont
-                                             : find_soundfont([](char const* name) {
-                                                   return static_cast<char const*>(
-                                                       std::getenv(name));
-                                               });
-    if (!soundfont)
-        say_no_music("no General MIDI soundfont was found");
+    auto load = [mixer = &audio->mixer(), chosen = options.soundfont] {
+        auto const soundfont = chosen ? chosen : find_soundfont([](char const* name) {
+            return static_cast<char const*>(std::getenv(name));
+        });
+        if (!soundfont)
+            say_no_music("no General MIDI soundfont was found");
+        else
+            mixer->load_soundfont(*soundfont, SoundfontLoading::background,
+                                  [] { say_no_music("the soundfont could not be loaded"); });
+    };
+    if (options.defer_loading)
+        options.defer_loading(std::move(load));
     else
-        audio->mixer().load_soundfont(*soundfont, SoundfontLoading::background,
-                                      [] { say_no_music("the soundfont could not be loaded"); });
+        load();
     return audio;
 }
 

@@ -18,6 +18,10 @@ struct AudioOptions {
     std::optional<std::filesystem::path> soundfont;
     // --mute: play nothing, exactly as on a machine without sound.
     AudioOutput output = AudioOutput::device;
+    // Puts off the search for the soundfont and the start of its loading, which cost the most
+    // while the first picture is being made (the real-window game waits for that picture); when
+    // empty, they begin at once.
+    std::function<void(std::function<void()>)> defer_loading;
 };
 
 // The mixer on the default SDL audio device, or, when muted or no device opens, a back end that

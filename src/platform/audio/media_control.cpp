@@ -7,9 +7,15 @@ namespace platform {
 
 StartedSound MediaControl::play_wav(std::string const& game_path)
 {
-    auto sound = load_sound(map_game_path(game_path));
-    auto const microseconds = sound->microseconds();
-    return {m_mixer.play_sound(std::move(sound)), microseconds};
+    auto const path = map_game_path(game_path);
+    if (m_decoding == SoundDecoding::at_once) {
+        auto sound = load_sound(path);
+        auto const microseconds = sound->microseconds();
+        return {m_mixer.play_sound(std::move(sound)), microseconds};
+    }
+    auto sound = load_sound_soon(path);
+    auto const number = sound.pending ? m_mixer.play_sound(std::move(sound.pending)) : m_mixer.play_sound(std::move(sound.ready));
+    return {number, sound.microseconds};
 }
 
 void MediaControl::send_command(std::string const& command)

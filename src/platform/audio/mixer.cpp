@@ -1,6 +1,8 @@
 // The mixer: commands handed over from the game's thread, a tune and a sound effect rendered.
 #include "platform/audio/mixer.hpp"
 
+#include "platform/audio/background_priority.hpp"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -68,7 +70,10 @@ void Mixer::load_soundfont(std::filesystem::path const& soundfont, SoundfontLoad
     if (loading == SoundfontLoading::blocking)
         work();
     else
-        m_loader = std::jthread(std::move(work));
+        m_loader = std::jthread([work = std::move(work)] {
+            lower_this_threads_priority();
+            work();
+        });
 }
 
 bool Mixer::wait_for_soundfont()
@@ -80,7 +85,7 @@ bool Mixer::wait_for_soundfont()
 
 void Mixer::post(Command command)
 {
-    std::vector<std::shared_ptr<Pcm const>> freed;
+    std::vector<std::shared_ptr<void const>> freed;
     {
         std::lock_guard lock(m_mutex);
         m_posted.push_back(std::move(command));
@@ -91,18 +96,28 @@ void Mixer::post(Command command)
 
 std::uint64_t Mixer::play_sound(std::shared_ptr<Pcm const> sound)
 {
-    std::uint64_t number = 0;
+    return post_sound({Command::Kind::sound, MediaVerb::play, {}, {}, std::move(sound), {}, 0});
+}
+
+std::uint64_t Mixer::play_sound(std::shared_ptr<PendingSound const> sound)
+{
+    return post_sound({Command::Kind::sound, MediaVerb::play, {}, {}, {}, std::move(sound), 0});
+}
+
+std::uint64_t Mixer::post_sound(Command command)
+{
     {
         std::lock_guard lock(m_mutex);
-        number = ++m_last_number;
+        command.number = ++m_last_number;
     }
-    post({Command::Kind::sound, MediaVerb::play, {}, {}, std::move(sound), number});
+    auto const number = command.number;
+    post(std::move(command));
     return number;
 }
 
 void Mixer::tune_command(MediaVerb verb, std::string key, std::shared_ptr<Song const> song)
 {
-    post({Command::Kind::tune, verb, std::move(key), std::move(song), {}, 0});
+    post({Command::Kind::tune, verb, std::move(key), std::move(song), {}, {}, 0});
 }
 
 void Mixer::stop_all()
@@ -159,7 +174,7 @@ void Mixer::apply(Command& command)
 {
     switch (command.kind) {
     case Command::Kind::sound:
-        start_sound(std::move(command.sound), command.number);
+        start_sound(command);
         break;
     case Command::Kind::tune:
         if (command.verb == MediaVerb::play)
@@ -177,21 +192,37 @@ void Mixer::apply(Command& command)
 }
 
 // The sound still playing fades out under the new one; it counts as ended from now.
-void Mixer::start_sound(std::shared_ptr<Pcm const> sound, std::uint64_t number)
+void Mixer::start_sound(Command& command)
 {
     end_voice();
-    m_voice = {std::move(sound), 0, number, 0};
+    m_voice = {std::move(command.sound), 0, command.number, 0, std::move(command.pending)};
+}
+
+// Whether the voice's sound is decoded (taking it over when it has just become so).
+bool Mixer::pending_ready()
+{
+    if (!m_voice.pending)
+        return true;
+    if (m_voice.pending->pcm.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
+        return false;
+    m_voice.sound = m_voice.pending->pcm.get();
+    m_rendered_retired.push_back(std::move(m_voice.pending));
+    m_voice.pending = {};
+    return true;
 }
 
 void Mixer::end_voice()
 {
-    if (!m_voice.sound)
+    if (!m_voice.sound && !m_voice.pending)
         return;
     m_rendered_ended = std::max(m_rendered_ended, m_voice.number);
     // A sound replaced before it was heard (two posted in one block) has nothing to fade, and
     // must not cut short the fade of the one before it.
     if (m_voice.position == 0) {
-        m_rendered_retired.push_back(std::move(m_voice.sound));
+        if (m_voice.sound)
+            m_rendered_retired.push_back(std::move(m_voice.sound));
+        if (m_voice.pending)
+            m_rendered_retired.push_back(std::move(m_voice.pending));
         m_voice = {};
         return;
     }
@@ -205,7 +236,7 @@ void Mixer::end_voice()
 void Mixer::mix_voices(float* out, std::size_t frames)
 {
     mix_fading(out, frames);
-    if (!m_voice.sound)
+    if (!pending_ready() || !m_voice.sound)
         return;
     auto const& samples = m_voice.sound->samples;
     auto const count = std::min(frames, m_voice.sound->frames() - m_voice.position);

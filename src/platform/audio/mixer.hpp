@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <future>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -22,6 +23,11 @@
 namespace platform {
 
 enum class SoundfontLoading { background, blocking };
+
+// A sound still being decoded on a thread of its own: it starts playing once it is ready.
+struct PendingSound {
+    std::shared_future<std::shared_ptr<Pcm const>> pcm;
+};
 
 // The game's thread posts commands; whoever renders (the audio device's thread, or a test or
 // benchmark with no device at all) applies them at the start of its next block. Rendering never
@@ -42,6 +48,9 @@ public:
 
     // Game thread. Returns the sound's number, for wait_for_sound.
     std::uint64_t play_sound(std::shared_ptr<Pcm const> sound);
+    // The same for a sound still being decoded: until it is ready it plays silence, and it is
+    // replaced, stopped and waited for like any other.
+    std::uint64_t play_sound(std::shared_ptr<PendingSound const> sound);
     // `song` is needed for play only; a play without one (a tune that cannot be read) is ignored.
     void tune_command(MediaVerb verb, std::string key, std::shared_ptr<Song const> song = {});
     void stop_all();
@@ -56,7 +65,7 @@ public:
     // For offline rendering only (no device thread rendering at the same time).
     std::string const& current_tune() const { return m_tunes.current_tune(); }
     std::int64_t tune_position() const { return m_tunes.position(); }
-    bool sound_playing() const { return m_voice.sound != nullptr; }
+    bool sound_playing() const { return m_voice.sound != nullptr || m_voice.pending != nullptr; }
 
 private:
     struct Command {
@@ -66,6 +75,7 @@ private:
         std::string key;
         std::shared_ptr<Song const> song;
         std::shared_ptr<Pcm const> sound;
+        std::shared_ptr<PendingSound const> pending;
         std::uint64_t number = 0;
     };
     struct Voice {
@@ -74,11 +84,15 @@ private:
         std::uint64_t number = 0;
         // While a replaced sound fades out: frames left of its fade, 0 when not fading.
         std::size_t fade_left = 0;
+        // Until the sound is decoded (then `sound` holds it).
+        std::shared_ptr<PendingSound const> pending;
     };
 
     void post(Command command);
     void apply(Command& command);
-    void start_sound(std::shared_ptr<Pcm const> sound, std::uint64_t number);
+    std::uint64_t post_sound(Command command);
+    void start_sound(Command& command);
+    bool pending_ready();
     void end_voice();
     void mix_voices(float* out, std::size_t frames);
     void mix_fading(float* out, std::size_t frames);
@@ -92,7 +106,7 @@ private:
     std::uint64_t m_last_number = 0;
     std::uint64_t m_ended_number = 0;
     // Sounds the audio thread is done with, freed by the game thread rather than in a callback.
-    std::vector<std::shared_ptr<Pcm const>> m_retired;
+    std::vector<std::shared_ptr<void const>> m_retired;
 
     // The rendering side's own state.
     std::vector<Command> m_applying;
@@ -102,7 +116,7 @@ private:
     Voice m_fading;
     std::uint64_t m_rendered_ended = 0;
     std::uint64_t m_published_ended = 0;
-    std::vector<std::shared_ptr<Pcm const>> m_rendered_retired;
+    std::vector<std::shared_ptr<void const>> m_rendered_retired;
     std::vector<float> m_scratch;
 
     // The soundfont loading, last so that it ends before anything it hands over to is gone.

@@ -36,7 +36,7 @@ private:
     static void SDLCALL on_audio(void* self, Uint8* stream, int bytes);
 
     Mixer m_mixer;
-    MediaControl m_control{m_mixer};
+    MediaControl m_control{m_mixer, SoundDecoding::long_ones_in_background};
     SDL_AudioDeviceID m_device = 0;
     std::chrono::steady_clock::time_point m_last_attempt{};
 };

@@ -53,12 +53,29 @@ std::optional<Format> read_format(std::span<std::uint8_t const> chunk)
     return format;
 }
 
-float sample_at(WavInfo const& wav, std::size_t index)
+// The sample at `index`, of 8 or 16 bits, in -1..1.
+template <int bits>
+float sample_at(std::uint8_t const* data, std::size_t index)
 {
-    if (wav.bits == 8)
-        return (static_cast<float>(wav.data[index]) - 128.0f) / 128.0f;
-    auto const value = static_cast<std::int16_t>(read_u16(wav.data, index * 2));
+    if constexpr (bits == 8)
+        return (static_cast<float>(data[index]) - 128.0f) / 128.0f;
+    auto const value = static_cast<std::int16_t>(data[index * 2] | (data[index * 2 + 1] << 8));
     return static_cast<float>(value) / 32768.0f;
+}
+
+// Each frame as a stereo pair: a mono sample goes to both sides.
+template <int bits>
+std::vector<float> to_stereo(WavInfo const& wav)
+{
+    std::vector<float> stereo(wav.frames * mix_channels);
+    auto const* data = wav.data.data();
+    for (std::size_t frame = 0; frame < wav.frames; ++frame) {
+        auto const first = frame * static_cast<std::size_t>(wav.channels);
+        auto const left = sample_at<bits>(data, first);
+        stereo[frame * 2] = left;
+        stereo[frame * 2 + 1] = wav.channels == 2 ? sample_at<bits>(data, first + 1) : left;
+    }
+    return stereo;
 }
 
 }
@@ -106,13 +123,7 @@ std::optional<Pcm> decode_wav(std::span<std::uint8_t const> bytes)
     auto const wav = parse_wav(bytes);
     if (!wav)
         return std::nullopt;
-    std::vector<float> stereo(wav->frames * mix_channels);
-    for (std::size_t frame = 0; frame < wav->frames; ++frame) {
-        auto const first = frame * static_cast<std::size_t>(wav->channels);
-        auto const left = sample_at(*wav, first);
-        stereo[frame * 2] = left;
-        stereo[frame * 2 + 1] = wav->channels == 2 ? sample_at(*wav, first + 1) : left;
-    }
+    auto stereo = wav->bits == 8 ? to_stereo<8>(*wav) : to_stereo<16>(*wav);
     return Pcm{resample_stereo(std::move(stereo), wav->rate, mix_rate)};
 }
 

@@ -197,6 +197,14 @@ void FormPainter::paint(Form const& form, Placement placement, Control const* pr
     SDL_Rect clip = client;
     if (area && !SDL_IntersectRect(&client, area, &clip))
         return;
+    // A picture shaken inside its window reaches past the surface, which fills and sprites
+    // written straight onto it must not.
+    if (m_target) {
+        SDL_Rect const surface { 0, 0, m_target->w, m_target->h };
+        SDL_Rect const wanted = clip;
+        if (!SDL_IntersectRect(&wanted, &surface, &clip))
+            return;
+    }
     SDL_RenderSetClipRect(m_renderer, &clip);
     m_clip = clip;
     auto const& controls = form.controls();

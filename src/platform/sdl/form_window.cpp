@@ -3,6 +3,7 @@
 #include "platform/sdl/form_window.hpp"
 
 #include "platform/form.hpp"
+#include "platform/sdl/first_frame.hpp"
 #include "platform/sdl/x11_desktop.hpp"
 
 #include <algorithm>
@@ -156,6 +157,7 @@ void FormWindow::draw(Control const* pressed)
             m_painter->paint(m_form, where, pressed, &area);
         SDL_RenderFlush(m_renderer.get());
         SDL_UpdateWindowSurfaceRects(m_window.get(), areas->data(), static_cast<int>(areas->size()));
+        frame_presented();
         return;
     }
     // Black shows around the picture: the margins of a fullscreen view, or the edge a shake
@@ -165,6 +167,7 @@ void FormWindow::draw(Control const* pressed)
     m_painter->paint(m_form, where, pressed);
     SDL_RenderFlush(m_renderer.get());
     SDL_UpdateWindowSurface(m_window.get());
+    frame_presented();
 }
 
 FormPoint FormWindow::to_form(int x, int y) const

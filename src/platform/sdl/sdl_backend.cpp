@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <utility>
 
 namespace platform::sdl {
 
@@ -239,6 +240,19 @@ void SdlBackend::redraw(Micros now)
             box->draw();
     }
     m_next_frame = now + m_frame_interval;
+    if (m_shown_yet == Shown::nothing_yet) {
+        m_shown_yet = Shown::a_frame;
+        for (auto& work : std::exchange(m_after_first_frame, {}))
+            work();
+    }
+}
+
+void SdlBackend::after_first_frame(std::function<void()> work)
+{
+    if (m_shown_yet == Shown::a_frame)
+        work();
+    else
+        m_after_first_frame.push_back(std::move(work));
 }
 
 std::optional<Micros> SdlBackend::next_wake(std::optional<Micros> deadline) const
@@ -306,10 +320,11 @@ void SdlBackend::wait(Runtime& runtime, std::optional<Micros> deadline)
                 return;
         }
         auto const wake = next_wake(deadline);
-        // Rounded up, so that the wait never ends just short of the deadline and spins.
-        int const millis = wake ? static_cast<int>(std::clamp<Micros>((*wake - now + 999) / 1000, 0, INT_MAX)) : -1;
-        if (x11::wait_for_input(any_window(), millis))
+        if (x11::wait_for_input(any_window(), wake ? std::max<Micros>(0, *wake - now) : -1))
             continue;
+        // SDL waits in whole milliseconds: rounded up, so that the wait never ends just short of
+        // the deadline and spins.
+        int const millis = wake ? static_cast<int>(std::clamp<Micros>((*wake - now + 999) / 1000, 0, INT_MAX)) : -1;
         bool const got = millis < 0 ? SDL_WaitEvent(&event) != 0 : SDL_WaitEventTimeout(&event, millis) != 0;
         if (got) {
             handle(runtime, event);

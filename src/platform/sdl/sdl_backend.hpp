@@ -10,6 +10,7 @@
 #include "platform/sdl/real_player.hpp"
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -40,6 +41,7 @@ public:
     void dialog_opened(Dialog& dialog) override;
     void dialog_closed(Dialog& dialog) override;
     void program_ending() override;
+    void after_first_frame(std::function<void()> work) override;
 
     // Every window opened from now on shows this icon.
     void set_window_icon(Raster const& icon);
@@ -97,6 +99,8 @@ private:
     Micros m_frame_interval = 16'667;
     Micros m_next_frame = 0;
     std::unique_ptr<RealPlayer> m_player;
+    enum class Shown { nothing_yet, a_frame } m_shown_yet = Shown::nothing_yet;
+    std::vector<std::function<void()>> m_after_first_frame;
     int m_player_line = 0; // the script line of the input being handled, 0 for a person's
 };
 

@@ -15,6 +15,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <mutex>
 #include <set>
 #include <string_view>
@@ -85,7 +86,7 @@ bool active()
 
 void install_error_handler() { XSetErrorHandler(on_x_error); }
 
-bool wait_for_input(SDL_Window* any_window, int timeout_ms)
+bool wait_for_input(SDL_Window* any_window, long long timeout_us)
 {
     auto const [display, window] = native(any_window);
     if (!display)
@@ -95,7 +96,8 @@ bool wait_for_input(SDL_Window* any_window, int timeout_ms)
         return true;
     XFlush(display);
     pollfd fd { ConnectionNumber(display), POLLIN, 0 };
-    poll(&fd, 1, timeout_ms);
+    timespec const timeout { static_cast<time_t>(timeout_us / 1'000'000), static_cast<long>(timeout_us % 1'000'000) * 1000 };
+    ppoll(&fd, 1, timeout_us < 0 ? nullptr : &timeout, nullptr);
     return true;
 }
 
@@ -387,7 +389,7 @@ namespace platform::sdl::x11 {
 
 bool active() { return false; }
 void install_error_handler() { }
-bool wait_for_input(SDL_Window*, int) { return false; }
+bool wait_for_input(SDL_Window*, long long) { return false; }
 bool window_manager_running(SDL_Window*) { return true; }
 void make_dialog(SDL_Window*, SDL_Window*) { }
 void set_transient_for(SDL_Window*, SDL_Window*) { }

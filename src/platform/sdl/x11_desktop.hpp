@@ -16,14 +16,15 @@ bool active();
 // of error once and goes on. Call before SDL's video starts.
 void install_error_handler();
 
-// Waits until the display connection has input or `timeout_ms` (-1: no limit) have passed.
+// Waits until the display connection has input or `timeout_us` microseconds (-1: no limit) have
+// passed; to the microsecond, so that timers wake on their grid rather than up to 1 ms after it.
 // False when there is no X11 connection to wait on: the caller waits through SDL instead.
 //
 // SDL's own waiting wakes itself by sending a message from a second connection to one of the
 // game's windows. That message can reach the server after the window was destroyed on the main
 // connection — a box just closed — and Xlib's default handler then ended the game with BadWindow
 // (X_SendEvent). Waiting here, and only polling SDL, means that message is never sent.
-bool wait_for_input(SDL_Window* any_window, int timeout_ms);
+bool wait_for_input(SDL_Window* any_window, long long timeout_us);
 
 // Whether a window manager runs on the display (it announces itself on the root window).
 bool window_manager_running(SDL_Window* any_window);
