@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <utility>
 
 namespace platform::sdl {
 
@@ -209,6 +210,8 @@ void SdlBackend::dialog_closed(Dialog& dialog)
 
 void SdlBackend::program_ending()
 {
+    if (m_recorder)
+        m_recorder->finish(game_now());
     for (auto const& box : m_boxes)
         SDL_HideWindow(box->window());
     for (auto const& [form, window] : m_windows)
@@ -266,29 +269,52 @@ std::optional<Micros> SdlBackend::next_wake(std::optional<Micros> deadline) cons
 
 void SdlBackend::wait(Runtime& runtime, std::optional<Micros> deadline)
 {
+    if (m_game_clock) {
+        // As in a headless run, nothing else happens before what is due now has happened; the
+        // first wait with nothing due is where the player's next pause starts to count.
+        if (deadline && *deadline <= m_game_clock->now())
+            return;
+        m_recorder->idle(m_game_clock->now());
+    }
     // A quit ends the game once the input that came before it has been handled.
-    if (m_quit == Quit::asked)
+    if (m_quit == Quit::asked) {
+        if (m_recorder)
+            m_recorder->desktop_quit(game_now());
         runtime.end_program();
+    }
     // A box whose window could not be made would wait for ever: it closes as if dismissed.
     for (auto const& box : m_boxes) {
         if (!box->opened()) {
             Dialog& dialog = box->dialog();
-            runtime.close_dialog(dialog, dialog.kind == DialogKind::message ? DialogResult::ok : DialogResult::cancel);
+            close_box(runtime, dialog, dialog.kind == DialogKind::message ? DialogResult::ok : DialogResult::cancel);
             return;
         }
     }
     // As in a headless run, the player acts only once everything due by now has happened.
-    if (m_player && !(deadline && *deadline <= m_clock.now()) && m_player->act(runtime, *this))
+    if (m_player && !(deadline && *deadline <= game_now()) && m_player->act(runtime, *this))
         return;
     SDL_Event event;
     for (;;) {
         Micros now = m_clock.now();
+        if (m_game_clock) {
+            // Behind the real time, the next due thing comes first, at its own time; input waits
+            // for the game to catch up. Ticks are never merged.
+            if (deadline && *deadline <= now) {
+                m_game_clock->advance_to(*deadline);
+                return;
+            }
+            m_game_clock->advance_to(now);
+        }
         if (redraw_due(now))
             redraw(now);
         bool handled = false;
         while (m_quit == Quit::no && SDL_PollEvent(&event)) {
             handle(runtime, event);
             handled = true;
+            // A recorded run hands the game one piece of input a turn, as a headless run plays
+            // one command a turn; the rest stays queued.
+            if (std::exchange(m_gave_input, false) && m_game_clock)
+                return;
         }
         if (handled)
             return;
@@ -305,6 +331,15 @@ void SdlBackend::wait(Runtime& runtime, std::optional<Micros> deadline)
         int const millis = wake ? static_cast<int>(std::clamp<Micros>((*wake - now + 999) / 1000, 0, INT_MAX)) : -1;
         if (x11::wait_for_input(any_window(), millis))
             continue;
+        // A recorded run leaves what comes in the queue, to take it at the top of the loop once
+        // the game has caught up with the time it came.
+        if (m_game_clock) {
+            if (millis < 0)
+                SDL_WaitEvent(nullptr);
+            else
+                SDL_WaitEventTimeout(nullptr, millis);
+            continue;
+        }
         bool const got = millis < 0 ? SDL_WaitEvent(&event) != 0 : SDL_WaitEventTimeout(&event, millis) != 0;
         if (got) {
             handle(runtime, event);
@@ -372,7 +407,23 @@ void SdlBackend::handle_box_event(Runtime& runtime, DialogWindow& box, SDL_Event
     if (action == DialogAction::none)
         return;
     // Closing the box destroys its window: nothing of `box` may be used after this.
-    runtime.close_dialog(box.dialog(), action == DialogAction::ok ? DialogResult::ok : DialogResult::cancel);
+    close_box(runtime, box.dialog(), action == DialogAction::ok ? DialogResult::ok : DialogResult::cancel);
+}
+
+void SdlBackend::close_box(Runtime& runtime, Dialog& dialog, DialogResult result)
+{
+    if (m_recorder)
+        m_recorder->box_closed(dialog, result, game_now());
+    m_gave_input = true;
+    runtime.close_dialog(dialog, result);
+}
+
+void SdlBackend::give(Runtime& runtime, InputEvent const& input)
+{
+    if (m_recorder)
+        m_recorder->input(runtime, input, game_now());
+    m_gave_input = true;
+    runtime.post(input);
 }
 
 void SdlBackend::post_mouse(Runtime& runtime, FormWindow& window, InputKind kind, int button, int x, int y)
@@ -386,7 +437,7 @@ void SdlBackend::post_mouse(Runtime& runtime, FormWindow& window, InputKind kind
     input.button = button;
     input.shift = shift_state(static_cast<Uint16>(SDL_GetModState()));
     input.source_line = m_player_line;
-    runtime.post(input);
+    give(runtime, input);
 }
 
 void SdlBackend::track_held(FormWindow& window, int x, int y)
@@ -424,7 +475,7 @@ void SdlBackend::handle_form_event(Runtime& runtime, FormWindow& window, SDL_Eve
             InputEvent input;
             input.kind = InputKind::close;
             input.form = &form;
-            runtime.post(input);
+            give(runtime, input);
             break;
         }
         case SDL_WINDOWEVENT_SIZE_CHANGED:
@@ -471,7 +522,7 @@ void SdlBackend::handle_form_event(Runtime& runtime, FormWindow& window, SDL_Eve
             InputEvent input;
             input.kind = InputKind::close;
             input.form = &form;
-            runtime.post(input);
+            give(runtime, input);
             return;
         }
         int const code = key_code(key);
@@ -483,7 +534,7 @@ void SdlBackend::handle_form_event(Runtime& runtime, FormWindow& window, SDL_Eve
         input.key = code;
         input.shift = shift_state(key.mod);
         input.source_line = m_player_line;
-        runtime.post(input);
+        give(runtime, input);
         return;
     }
     case SDL_MOUSEBUTTONDOWN:
