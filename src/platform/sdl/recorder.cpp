@@ -89,10 +89,15 @@ void Recorder::input(Runtime const& runtime, InputEvent const& event, Micros now
     }
 }
 
-void Recorder::box_closed(Dialog const& dialog, DialogResult result, Micros now)
+void Recorder::box_closed(Runtime const& runtime, Dialog const& dialog, DialogResult result, Micros now)
 {
     if (dialog.result != DialogResult::open)
         return;
+    // The script's ok and cancel press the top box's buttons.
+    if (&dialog != runtime.top_dialog()) {
+        wait_up_to(now);
+        m_out << "# here a box under the top one was closed; a replay closes the top one instead\n";
+    }
     if (dialog.kind == DialogKind::input && result == DialogResult::cancel)
         return command(now, "cancel");
     // `type` takes the rest of its line as it stands, and the box's text holds no line breaks.

@@ -29,7 +29,7 @@ public:
     // game ignores unseen (a hidden window, anything but a box while one is open) is left out.
     void input(Runtime const& runtime, InputEvent const& event, Micros now);
     // The player closes a box with that button (an input box's OK with the text it holds).
-    void box_closed(Dialog const& dialog, DialogResult result, Micros now);
+    void box_closed(Runtime const& runtime, Dialog const& dialog, DialogResult result, Micros now);
     // The desktop asked the program to quit: a replay stops there instead.
     void desktop_quit(Micros now);
     // The program ends at `now`: a last wait, so that what the game did on its own after the last

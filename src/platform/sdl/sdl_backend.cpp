@@ -413,7 +413,7 @@ void SdlBackend::handle_box_event(Runtime& runtime, DialogWindow& box, SDL_Event
 void SdlBackend::close_box(Runtime& runtime, Dialog& dialog, DialogResult result)
 {
     if (m_recorder)
-        m_recorder->box_closed(dialog, result, game_now());
+        m_recorder->box_closed(runtime, dialog, result, game_now());
     m_gave_input = true;
     runtime.close_dialog(dialog, result);
 }
