@@ -48,7 +48,7 @@ std::string what_the_game_did(std::string const& transcript)
 
 }
 
-// Under an X server of its own: the World 1 script played through the display server, as a
+// Under an X server of its own: the folder's play.script played through the display server, as a
 // person's mouse and keyboard would play it, while the run is recorded.
 TEST(RealWindowsChildren, RecordChild)
 {
@@ -56,12 +56,13 @@ TEST(RealWindowsChildren, RecordChild)
     if (!folder_name)
         GTEST_SKIP();
     fs::path const folder = folder_name;
-    auto script = platform::load_script(GRAWN2_SOURCE_DIR "/tests/scripts/real_window_world1.script", std::cerr);
+    auto script = platform::load_script((folder / "play.script").string(), std::cerr);
     ASSERT_TRUE(script);
     shell::Options options;
     options.sound = shell::Sound::mute;
     std::ofstream recording(folder / "recorded.script", std::ios::binary);
     std::ofstream transcript(folder / "played.txt", std::ios::binary);
+    transcript << std::unitbuf;
     int const status = shell::play_in_windows(
         options, GRAWN2_PROGRAM_DIR, std::make_unique<platform::ScriptSource>(std::move(*script)), &recording, transcript);
     EXPECT_EQ(status, 0);
@@ -75,6 +76,7 @@ TEST(RealWindows, ARecordedGameReplaysHeadlessWithTheSameScreensBoxesAndSoundsAt
         GTEST_SKIP() << "needs Xvfb, openbox and xprop";
     fs::path const folder = fs::temp_directory_path() / ("grawn2-record-" + std::to_string(::getpid()));
     fs::create_directories(folder);
+    fs::copy_file(GRAWN2_SOURCE_DIR "/tests/scripts/real_window_world1.script", folder / "play.script");
     auto const self = fs::read_symlink("/proc/self/exe").string();
     auto const child = run_command(std::string("env ") + record_child + "=" + folder.string() + " timeout 300 " GRAWN2_SOURCE_DIR
         "/tests/support/with_desktop.sh openbox 1280x1024 '" + self + "' --gtest_filter=RealWindowsChildren.RecordChild 2>&1");

@@ -7,6 +7,7 @@
 #include "platform/runtime.hpp"
 
 #include <cstdio>
+#include <ostream>
 
 namespace platform::sdl {
 
@@ -60,7 +61,8 @@ void Recorder::wait_up_to(Micros now)
 void Recorder::command(Micros now, std::string const& line)
 {
     wait_up_to(now);
-    m_out << line << '\n';
+    // Line by line, so that a game that is killed leaves what it had.
+    m_out << line << std::endl;
     m_counting = false;
 }
 
@@ -109,7 +111,7 @@ void Recorder::box_closed(Runtime const& runtime, Dialog const& dialog, DialogRe
 void Recorder::desktop_quit(Micros now)
 {
     wait_up_to(now);
-    m_out << "# here the desktop asked the game to quit; a replay stops at this point\n";
+    m_out << "# here the desktop asked the game to quit; a replay stops at this point" << std::endl;
 }
 
 void Recorder::finish(Micros now)

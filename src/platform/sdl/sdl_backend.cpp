@@ -296,14 +296,22 @@ void SdlBackend::wait(Runtime& runtime, std::optional<Micros> deadline)
     SDL_Event event;
     for (;;) {
         Micros now = m_clock.now();
+        std::optional<Micros> wall_deadline = deadline;
+        Micros reached = 0; // in a recorded run, the game time the real time has reached
         if (m_game_clock) {
-            // Behind the real time, the next due thing comes first, at its own time; input waits
-            // for the game to catch up. Ticks are never merged.
-            if (deadline && *deadline <= now) {
-                m_game_clock->advance_to(*deadline);
-                return;
+            // A game too slow for the real time (timers quicker than the machine) slips behind
+            // it rather than merge ticks or leave the player's input waiting.
+            reached = now - m_slip;
+            if (deadline && reached - *deadline > most_game_lag) {
+                Micros const let_go = reached - *deadline - most_game_lag;
+                m_slip += let_go;
+                reached -= let_go;
             }
-            m_game_clock->advance_to(now);
+            if (deadline)
+                wall_deadline = *deadline + m_slip;
+            // Input that comes now reaches the game at the latest game time short of what is due.
+            if (!deadline || *deadline > reached)
+                m_game_clock->advance_to(reached);
         }
         if (redraw_due(now))
             redraw(now);
@@ -316,23 +324,29 @@ void SdlBackend::wait(Runtime& runtime, std::optional<Micros> deadline)
             if (std::exchange(m_gave_input, false) && m_game_clock)
                 return;
         }
+        // Behind the real time, the next due thing comes next, at its own time: ticks are
+        // never merged.
+        if (m_game_clock && deadline && *deadline <= reached) {
+            m_game_clock->advance_to(*deadline);
+            return;
+        }
         if (handled)
             return;
         now = m_clock.now();
-        if (deadline && now >= *deadline)
+        if (wall_deadline && now >= *wall_deadline)
             return;
         // The player's turn comes at the next call.
         if (m_player) {
             if (auto const turn = m_player->next_wake(); turn && now >= *turn)
                 return;
         }
-        auto const wake = next_wake(deadline);
+        auto const wake = next_wake(wall_deadline);
         // Rounded up, so that the wait never ends just short of the deadline and spins.
         int const millis = wake ? static_cast<int>(std::clamp<Micros>((*wake - now + 999) / 1000, 0, INT_MAX)) : -1;
         if (x11::wait_for_input(any_window(), millis))
             continue;
-        // A recorded run leaves what comes in the queue, to take it at the top of the loop once
-        // the game has caught up with the time it came.
+        // A recorded run leaves what comes in the queue, to take it at the top of the loop at the
+        // game time reached then.
         if (m_game_clock) {
             if (millis < 0)
                 SDL_WaitEvent(nullptr);

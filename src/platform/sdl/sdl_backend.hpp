@@ -115,6 +115,7 @@ private:
     std::unique_ptr<RealPlayer> m_player;
     int m_player_line = 0; // the script line of the input being handled, 0 for a person's
     VirtualClock* m_game_clock = nullptr; // set when the run is recorded
+    Micros m_slip = 0; // how far the recorded game's clock has fallen behind the real one for good
     Recorder* m_recorder = nullptr;
     bool m_gave_input = false; // since the last look: the game has input to take
 };
@@ -122,6 +123,10 @@ private:
 // A move of a real window that takes longer than this is slow; one that takes longer than
 // `stalling_window_move`, or slow moves in `slow_moves_to_stay_put` of the last
 // `recent_moves_judged`, make shakes move the picture instead.
+// A recorded game whose next due thing is later than this on the real clock lets the rest go for
+// good.
+inline constexpr Micros most_game_lag = 100'000;
+
 inline constexpr Micros slow_window_move = 4'000;
 inline constexpr Micros stalling_window_move = 50'000;
 inline constexpr std::size_t recent_moves_judged = 6;
