@@ -41,13 +41,20 @@ TEST(CommandLine, ParsesEveryOption)
     parsed = parse_command_line({ "--script", "a.script", "--scale", "1" });
     ASSERT_TRUE(parsed.options) << parsed.error;
     EXPECT_EQ(parsed.options->mode, RunMode::play_script);
+
+    parsed = parse_command_line({ "--record", "my game.script", "--mute" });
+    ASSERT_TRUE(parsed.options) << parsed.error;
+    EXPECT_EQ(parsed.options->mode, RunMode::play);
+    EXPECT_EQ(parsed.options->record, "my game.script");
 }
 
 TEST(CommandLine, RejectsWhatItCannotUse)
 {
     for (auto const& args : std::initializer_list<std::vector<std::string>> {
              { "--scale", "5" }, { "--scale", "0" }, { "--scale", "2x" }, { "--scale" }, { "--soundfont" }, { "--headless" },
-             { "--script", "a.script", "--time-of-day", "5" }, { "--frobnicate" }, { "--time-of-day", "90000" } }) {
+             { "--script", "a.script", "--time-of-day", "5" }, { "--frobnicate" }, { "--time-of-day", "90000" },
+             { "--record" }, { "--record", "" }, { "--record", "r", "--headless", "--script", "-" }, { "--record", "r", "--script", "a" },
+             { "--record", "r", "--demo" } }) {
         auto parsed = parse_command_line(args);
         EXPECT_FALSE(parsed.options) << args.front();
         EXPECT_FALSE(parsed.error.empty());
@@ -63,6 +70,8 @@ TEST(Executable, HelpVersionAndUsageErrors)
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out.rfind("grawn2 ", 0), 0u);
     EXPECT_EQ(run_game("--bogus").status, 64);
+    // A recording that cannot be written is refused before any window opens.
+    EXPECT_EQ(run_command("env -u DISPLAY " + std::string(GRAWN2_EXECUTABLE) + " --mute --record /nonexistent-folder/r.script 2>&1").status, 64);
 }
 
 TEST(Executable, HeadlessScriptsFromStandardInputAndErrors)

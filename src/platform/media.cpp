@@ -14,7 +14,10 @@ void Media::play_sound(std::string_view file, SoundMode mode)
 {
     if (m_trace)
         m_trace("sound " + std::string(file) + (mode == SoundMode::sync ? " sync" : " async"));
-    m_backend.play_wav(m_program_folder + std::string(file), mode);
+    std::string const path = m_program_folder + std::string(file);
+    m_backend.play_wav(path, mode);
+    if (mode == SoundMode::sync && m_after_sync_sound)
+        m_after_sync_sound(path);
 }
 
 void Media::send(std::string_view verb, std::string_view file)

@@ -37,12 +37,17 @@ public:
 
     std::string const& program_folder() const { return m_program_folder; }
 
+    // Told the whole path of each synchronous sound once it has played: a recorded run moves its
+    // game clock on by the sound's exact length there, as a headless run does.
+    void set_after_sync_sound(std::function<void(std::string const& path)> after) { m_after_sync_sound = std::move(after); }
+
 private:
     void send(std::string_view verb, std::string_view file);
 
     std::string m_program_folder;
     MediaBackend& m_backend;
     Trace m_trace;
+    std::function<void(std::string const&)> m_after_sync_sound;
 };
 
 }

@@ -28,7 +28,7 @@ std::string losable_list()
 
 std::string usage()
 {
-    return "usage: grawn2 [--scale N] [--fullscreen] [--soundfont PATH] [--mute] [--help] [--version]\n"
+    return "usage: grawn2 [--scale N] [--fullscreen] [--soundfont PATH] [--mute] [--record FILE] [--help] [--version]\n"
            "       grawn2 --headless --script FILE|- [--time-of-day SECONDS] [--scale N]\n"
            "       grawn2 --script FILE|- [--scale N] [--fullscreen] [--mute] [--soundfont PATH]\n"
            "       grawn2 [--headless] --demo [--demo-seed N] [--demo-lose SCREEN]\n"
@@ -38,6 +38,8 @@ std::string usage()
            "  --fullscreen       start in fullscreen (Alt+Enter toggles)\n"
            "  --soundfont PATH   General MIDI soundfont for the tunes\n"
            "  --mute             no sound at all\n"
+           "  --record FILE      write what you do in the windows into FILE as a script that\n"
+           "                     --headless --script FILE plays back (the file says the --time-of-day)\n"
            "  --headless         no display and no audio; play a script on a virtual clock\n"
            "  --script FILE      the script to play (- reads standard input); the transcript goes to stdout;\n"
            "                     without --headless it is played in real windows on the real clock, its\n"
@@ -93,6 +95,9 @@ ParseResult parse_command_line(std::vector<std::string> const& args)
         } else if (arg == "--script") {
             if (!value_of(i, options.script))
                 return { {}, "--script needs a file (or - for standard input)" };
+        } else if (arg == "--record") {
+            if (!value_of(i, options.record) || options.record.empty())
+                return { {}, "--record needs a file name" };
         } else if (arg == "--time-of-day") {
             double seconds = 0;
             if (!value_of(i, value))
@@ -127,6 +132,8 @@ ParseResult parse_command_line(std::vector<std::string> const& args)
         return { {}, "--demo-seed and --demo-lose work only with --demo" };
     if (options.player == Player::demo && !options.script.empty())
         return { {}, "--demo and --script cannot be used together" };
+    if (!options.record.empty() && (headless || !options.script.empty() || options.player == Player::demo))
+        return { {}, "--record records a person playing in windows: not with --headless, --script or --demo" };
     if (headless) {
         if (options.script.empty() && options.player != Player::demo)
             return { {}, "--headless needs --script FILE or --demo" };

@@ -26,6 +26,7 @@ struct Options {
     Player player = Player::person;
     std::optional<std::uint32_t> demo_seed;
     std::string demo_lose; // the screen the demo plays to its loss
+    std::string record; // where a person's play in windows is written as a script; empty: nowhere
 };
 
 struct ParseResult {

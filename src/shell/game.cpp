@@ -13,7 +13,10 @@
 #include "shell/command_line.hpp"
 #include "shell/screens.hpp"
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <iostream>
 
 namespace shell {
@@ -61,7 +64,27 @@ demo::DemoOptions demo_options(Options const& options)
     return wishes;
 }
 
-int play(Options const& options, std::string const& folder, std::unique_ptr<platform::CommandSource> player = {})
+// A person's play, written into the file the command line names; a file that cannot be made is
+// an error of the command line, before any window opens.
+int record_play(Options const& options, std::string const& folder)
+{
+    std::ofstream recording(options.record, std::ios::binary | std::ios::trunc);
+    if (!recording) {
+        std::cerr << "grawn2: --record cannot write " << options.record << ": " << std::strerror(errno) << "\n";
+        return 64;
+    }
+    int const status = play_in_windows(options, folder, {}, &recording, std::cout);
+    recording.close();
+    if (recording.fail()) {
+        std::cerr << "grawn2: the recording could not be written to " << options.record << "\n";
+        return status != 0 ? status : 1;
+    }
+    return status;
+}
+
+}
+
+int play_in_windows(Options const& options, std::string const& folder, std::unique_ptr<platform::CommandSource> player, std::ostream* recording, std::ostream& transcript)
 {
     platform::AudioOptions audio;
     if (!options.soundfont.empty())
@@ -77,11 +100,12 @@ int play(Options const& options, std::string const& folder, std::unique_ptr<plat
     windows.icon = platform::rasterize(art::game_icon(window_icon_pixels), 1);
     if (player) {
         // A played run (a script, or the demo): its commands become real input, and its
-        // transcript goes to stdout as in a headless run.
+        // transcript is written as in a headless run.
         windows.player = [&player] { return std::move(player); };
         windows.screenshot = platform::make_screenshot_renderer(options.scale.value_or(1));
-        windows.transcript = &std::cout;
+        windows.transcript = &transcript;
     }
+    windows.recording = recording;
     return platform::run_windowed(
         windows, install_screens, [](platform::Runtime& runtime) { runtime.show_form("intro"); },
         [&](platform::Runtime& runtime) {
@@ -92,8 +116,6 @@ int play(Options const& options, std::string const& folder, std::unique_ptr<plat
             runtime.set_media(media.get());
         },
         std::cerr);
-}
-
 }
 
 int main(int argc, char** argv)
@@ -126,14 +148,16 @@ int main(int argc, char** argv)
         auto script = platform::load_script(options.script, std::cerr);
         if (!script)
             return 2;
-        return play(options, program_folder(argv[0]), std::make_unique<platform::ScriptSource>(std::move(*script)));
+        return play_in_windows(options, program_folder(argv[0]), std::make_unique<platform::ScriptSource>(std::move(*script)), nullptr, std::cout);
     }
     case RunMode::play:
         break;
     }
     if (options.player == Player::demo)
-        return play(options, program_folder(argv[0]), demo::make_demo_player(demo_options(options)));
-    return play(options, program_folder(argv[0]));
+        return play_in_windows(options, program_folder(argv[0]), demo::make_demo_player(demo_options(options)), nullptr, std::cout);
+    if (!options.record.empty())
+        return record_play(options, program_folder(argv[0]));
+    return play_in_windows(options, program_folder(argv[0]), {}, nullptr, std::cout);
 }
 
 }

@@ -2,8 +2,10 @@
 #include "platform/audio/audio.hpp"
 
 #include "platform/audio/clock_wait.hpp"
+#include "platform/audio/media_command.hpp"
 #include "platform/audio/sdl_audio.hpp"
 #include "platform/audio/muted_media.hpp"
+#include "platform/audio/sound_file.hpp"
 #include "platform/audio/soundfont_finder.hpp"
 
 #include <cstdio>
@@ -59,5 +61,7 @@ std::unique_ptr<MediaBackend> make_headless_media(
 {
     return std::make_unique<MutedMedia>(std::move(advance_clock));
 }
+
+std::int64_t sync_sound_microseconds(std::string const& path) { return sound_microseconds(map_game_path(path)); }
 
 }

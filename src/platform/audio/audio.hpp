@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 
 namespace platform {
 
@@ -34,5 +35,9 @@ std::unique_ptr<MediaBackend> open_audio(AudioOptions const& options);
 // (the alert chime's when the file cannot be played).
 std::unique_ptr<MediaBackend> make_headless_media(
     std::function<void(std::int64_t microseconds)> advance_clock);
+
+// How long a synchronous sound holds the game on a virtual clock: the length of the file at
+// `path` (the program folder followed by the game's name for it), or the alert chime's.
+std::int64_t sync_sound_microseconds(std::string const& path);
 
 }

@@ -1,13 +1,18 @@
 // Wiring the real clock, the SDL back end and the runtime together for one run of the game.
 #include "platform/sdl/run_windowed.hpp"
 
+#include "platform/audio/audio.hpp"
+#include "platform/media.hpp"
 #include "platform/runtime.hpp"
+#include "platform/sdl/recorder.hpp"
 #include "platform/sdl/sdl_backend.hpp"
 #include "platform/sdl/sdl_video.hpp"
 
 #include <SDL.h>
 
 #include <algorithm>
+#include <cmath>
+#include <optional>
 #include <string>
 
 namespace platform {
@@ -44,11 +49,26 @@ int run_windowed(WindowOptions const& options, std::function<void(Runtime&)> con
     RealClock clock;
     sdl::SdlBackend backend(clock, scale, options.fullscreen == WindowOptions::Fullscreen::yes ? sdl::ScreenMode::fullscreen : sdl::ScreenMode::windowed);
     backend.set_window_icon(options.icon);
-    Runtime runtime(clock, backend);
+    // A recorded game runs on a clock of its own that starts with the real one, at the time of
+    // day in whole milliseconds, as the recording's header gives it to a replay.
+    std::optional<VirtualClock> game_clock;
+    std::optional<sdl::Recorder> recorder;
+    if (options.recording) {
+        double const time_of_day = std::floor(clock.time_of_day() * 1000) / 1000;
+        game_clock.emplace(time_of_day);
+        recorder.emplace(*options.recording, time_of_day);
+        backend.record(*game_clock, *recorder);
+    }
+    Runtime runtime(game_clock ? static_cast<Clock&>(*game_clock) : clock, backend);
     if (install)
         install(runtime);
     if (attach_media)
         attach_media(runtime);
+    if (game_clock && runtime.media()) {
+        // The sound has held the game for its real length; the game's clock moves on by its
+        // exact length, as in a headless run.
+        runtime.media()->set_after_sync_sound([&](std::string const& path) { game_clock->advance_by(sync_sound_microseconds(path)); });
+    }
     std::string player_name;
     if (options.player) {
         auto commands = options.player();

@@ -24,6 +24,9 @@ struct WindowOptions {
     std::function<std::unique_ptr<CommandSource>()> player;
     ScreenshotFn screenshot; // for the player's `screenshot` commands
     std::ostream* transcript = nullptr; // where a played run's transcript goes
+    // Where the player's input is written as a script, for a headless run to play back; the
+    // game then runs on a virtual clock that keeps pace with the real one (see SdlBackend::record).
+    std::ostream* recording = nullptr;
 };
 
 // Runs the game: `install` sets up the forms, `attach_media` the sound (it keeps the media alive

@@ -210,6 +210,8 @@ void SdlBackend::dialog_closed(Dialog& dialog)
 
 void SdlBackend::program_ending()
 {
+    if (m_recorder)
+        m_recorder->finish(game_now());
     for (auto const& box : m_boxes)
         SDL_HideWindow(box->window());
     for (auto const& [form, window] : m_windows)
@@ -280,19 +282,29 @@ std::optional<Micros> SdlBackend::next_wake(std::optional<Micros> deadline) cons
 
 void SdlBackend::wait(Runtime& runtime, std::optional<Micros> deadline)
 {
+    if (m_game_clock) {
+        // As in a headless run, nothing else happens before what is due now has happened; the
+        // first wait with nothing due is where the player's next pause starts to count.
+        if (deadline && *deadline <= m_game_clock->now())
+            return;
+        m_recorder->idle(m_game_clock->now());
+    }
     // A quit ends the game once the input that came before it has been handled.
-    if (m_quit == Quit::asked)
+    if (m_quit == Quit::asked) {
+        if (m_recorder)
+            m_recorder->desktop_quit(game_now());
         runtime.end_program();
+    }
     // A box whose window could not be made would wait for ever: it closes as if dismissed.
     for (auto const& box : m_boxes) {
         if (!box->opened()) {
             Dialog& dialog = box->dialog();
-            runtime.close_dialog(dialog, dialog.kind == DialogKind::message ? DialogResult::ok : DialogResult::cancel);
+            close_box(runtime, dialog, dialog.kind == DialogKind::message ? DialogResult::ok : DialogResult::cancel);
             return;
         }
     }
     // As in a headless run, the player acts only once everything due by now has happened.
-    if (m_player && !(deadline && *deadline <= m_clock.now()) && m_player->act(runtime, *this))
+    if (m_player && !(deadline && *deadline <= game_now()) && m_player->act(runtime, *this))
         return;
     // The player's own input in flight comes before the ticks that fall due meanwhile.
     if (m_player) {
@@ -302,29 +314,65 @@ void SdlBackend::wait(Runtime& runtime, std::optional<Micros> deadline)
     SDL_Event event;
     for (;;) {
         Micros now = m_clock.now();
+        std::optional<Micros> wall_deadline = deadline;
+        Micros reached = 0; // in a recorded run, the game time the real time has reached
+        if (m_game_clock) {
+            // A game too slow for the real time (timers quicker than the machine) slips behind
+            // it rather than merge ticks or leave the player's input waiting.
+            reached = now - m_slip;
+            if (deadline && reached - *deadline > most_game_lag) {
+                Micros const let_go = reached - *deadline - most_game_lag;
+                m_slip += let_go;
+                reached -= let_go;
+            }
+            if (deadline)
+                wall_deadline = *deadline + m_slip;
+            // Input that comes now reaches the game at the latest game time short of what is due.
+            if (!deadline || *deadline > reached)
+                m_game_clock->advance_to(reached);
+        }
         if (redraw_due(now))
             redraw(now);
         bool handled = false;
         while (m_quit == Quit::no && SDL_PollEvent(&event)) {
             handle(runtime, event);
             handled = true;
+            // A recorded run hands the game one piece of input a turn, as a headless run plays
+            // one command a turn; the rest stays queued.
+            if (std::exchange(m_gave_input, false) && m_game_clock)
+                return;
+        }
+        // Behind the real time, the next due thing comes next, at its own time: ticks are
+        // never merged.
+        if (m_game_clock && deadline && *deadline <= reached) {
+            m_game_clock->advance_to(*deadline);
+            return;
         }
         if (handled)
             return;
         now = m_clock.now();
-        if (deadline && now >= *deadline)
+        if (wall_deadline && now >= *wall_deadline)
             return;
         // The player's turn comes at the next call.
         if (m_player) {
             if (auto const turn = m_player->next_wake(); turn && now >= *turn)
                 return;
         }
-        auto const wake = next_wake(deadline);
+        auto const wake = next_wake(wall_deadline);
         if (x11::wait_for_input(any_window(), wake ? std::max<Micros>(0, *wake - now) : -1))
             continue;
         // SDL waits in whole milliseconds: rounded up, so that the wait never ends just short of
         // the deadline and spins.
         int const millis = wake ? static_cast<int>(std::clamp<Micros>((*wake - now + 999) / 1000, 0, INT_MAX)) : -1;
+        // A recorded run leaves what comes in the queue, to take it at the top of the loop at the
+        // game time reached then.
+        if (m_game_clock) {
+            if (millis < 0)
+                SDL_WaitEvent(nullptr);
+            else
+                SDL_WaitEventTimeout(nullptr, millis);
+            continue;
+        }
         bool const got = millis < 0 ? SDL_WaitEvent(&event) != 0 : SDL_WaitEventTimeout(&event, millis) != 0;
         if (got) {
             handle(runtime, event);
@@ -392,7 +440,23 @@ void SdlBackend::handle_box_event(Runtime& runtime, DialogWindow& box, SDL_Event
     if (action == DialogAction::none)
         return;
     // Closing the box destroys its window: nothing of `box` may be used after this.
-    runtime.close_dialog(box.dialog(), action == DialogAction::ok ? DialogResult::ok : DialogResult::cancel);
+    close_box(runtime, box.dialog(), action == DialogAction::ok ? DialogResult::ok : DialogResult::cancel);
+}
+
+void SdlBackend::close_box(Runtime& runtime, Dialog& dialog, DialogResult result)
+{
+    if (m_recorder)
+        m_recorder->box_closed(runtime, dialog, result, game_now());
+    m_gave_input = true;
+    runtime.close_dialog(dialog, result);
+}
+
+void SdlBackend::give(Runtime& runtime, InputEvent const& input)
+{
+    if (m_recorder)
+        m_recorder->input(runtime, input, game_now());
+    m_gave_input = true;
+    runtime.post(input);
 }
 
 void SdlBackend::post_mouse(Runtime& runtime, FormWindow& window, InputKind kind, int button, int x, int y)
@@ -406,7 +470,7 @@ void SdlBackend::post_mouse(Runtime& runtime, FormWindow& window, InputKind kind
     input.button = button;
     input.shift = shift_state(static_cast<Uint16>(SDL_GetModState()));
     input.source_line = m_player_line;
-    runtime.post(input);
+    give(runtime, input);
 }
 
 void SdlBackend::track_held(FormWindow& window, int x, int y)
@@ -444,7 +508,7 @@ void SdlBackend::handle_form_event(Runtime& runtime, FormWindow& window, SDL_Eve
             InputEvent input;
             input.kind = InputKind::close;
             input.form = &form;
-            runtime.post(input);
+            give(runtime, input);
             break;
         }
         case SDL_WINDOWEVENT_SIZE_CHANGED:
@@ -491,7 +555,7 @@ void SdlBackend::handle_form_event(Runtime& runtime, FormWindow& window, SDL_Eve
             InputEvent input;
             input.kind = InputKind::close;
             input.form = &form;
-            runtime.post(input);
+            give(runtime, input);
             return;
         }
         int const code = key_code(key);
@@ -503,7 +567,7 @@ void SdlBackend::handle_form_event(Runtime& runtime, FormWindow& window, SDL_Eve
         input.key = code;
         input.shift = shift_state(key.mod);
         input.source_line = m_player_line;
-        runtime.post(input);
+        give(runtime, input);
         return;
     }
     case SDL_MOUSEBUTTONDOWN:

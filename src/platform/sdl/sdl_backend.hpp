@@ -8,6 +8,7 @@
 #include "platform/sdl/font_library.hpp"
 #include "platform/sdl/form_window.hpp"
 #include "platform/sdl/real_player.hpp"
+#include "platform/sdl/recorder.hpp"
 
 #include <deque>
 #include <functional>
@@ -28,7 +29,8 @@ enum class ShakeMode { move_window, move_picture };
 
 class SdlBackend final : public Backend {
 public:
-    // SDL's video must be initialised; `scale` is 1 to 4.
+    // SDL's video must be initialised; `scale` is 1 to 4. `clock` is the real one: the game's,
+    // unless the run is recorded.
     SdlBackend(Clock const& clock, int scale, ScreenMode mode);
     ~SdlBackend() override;
 
@@ -48,6 +50,16 @@ public:
 
     // A player whose commands become real input (a script, or the demo); none for a person.
     void set_player(std::unique_ptr<RealPlayer> player) { m_player = std::move(player); }
+
+    // Records the run: the game runs on `game_clock`, which this back end alone moves on toward
+    // the real time, to one due thing after the other, so that every tick happens at its exact
+    // time as in a headless run; input reaches the game one piece at a time, and `recorder`
+    // writes each piece down at the game time it arrived.
+    void record(VirtualClock& game_clock, Recorder& recorder)
+    {
+        m_game_clock = &game_clock;
+        m_recorder = &recorder;
+    }
 
     // Any window of the game, for reaching the display connection; null before the first.
     SDL_Window* any_window() const;
@@ -70,6 +82,10 @@ private:
     void handle_form_event(Runtime& runtime, FormWindow& window, SDL_Event const& event);
     void handle_box_event(Runtime& runtime, DialogWindow& box, SDL_Event const& event);
     void post_mouse(Runtime& runtime, FormWindow& window, InputKind kind, int button, int x, int y);
+    // Player input for the game, and a box the player closes, seen by the recorder on the way.
+    void give(Runtime& runtime, InputEvent const& input);
+    void close_box(Runtime& runtime, Dialog& dialog, DialogResult result);
+    Micros game_now() const { return m_game_clock ? m_game_clock->now() : m_clock.now(); }
     void track_held(FormWindow& window, int x, int y);
     void toggle_fullscreen(FormWindow& window);
     bool redraw_due(Micros now) const;
@@ -102,11 +118,19 @@ private:
     enum class Shown { nothing_yet, a_frame } m_shown_yet = Shown::nothing_yet;
     std::vector<std::function<void()>> m_after_first_frame;
     int m_player_line = 0; // the script line of the input being handled, 0 for a person's
+    VirtualClock* m_game_clock = nullptr; // set when the run is recorded
+    Micros m_slip = 0; // how far the recorded game's clock has fallen behind the real one for good
+    Recorder* m_recorder = nullptr;
+    bool m_gave_input = false; // since the last look: the game has input to take
 };
 
 // A move of a real window that takes longer than this is slow; one that takes longer than
 // `stalling_window_move`, or slow moves in `slow_moves_to_stay_put` of the last
 // `recent_moves_judged`, make shakes move the picture instead.
+// A recorded game whose next due thing is later than this on the real clock lets the rest go for
+// good.
+inline constexpr Micros most_game_lag = 100'000;
+
 inline constexpr Micros slow_window_move = 4'000;
 inline constexpr Micros stalling_window_move = 50'000;
 inline constexpr std::size_t recent_moves_judged = 6;
