@@ -10,7 +10,7 @@ namespace demo {
 Intent play_frmw4l1(Sight const& s, Notes&, Wishes const&)
 {
     for (int n = 1; n <= 20; ++n) {
-        char name[16];
+        char name[24];
         std::snprintf(name, sizeof name, "imgrob%02d", n);
         if (s.shown(name) && !s.looks_like(name, "imgbf1")) {
             if (auto click = s.click(name))

@@ -41,7 +41,7 @@ struct Field {
 
 std::string vehicle_name(int n)
 {
-    char name[16];
+    char name[24];
     std::snprintf(name, sizeof name, "imgcar%02d", n);
     return name;
 }
