@@ -306,8 +306,10 @@ void SdlBackend::wait(Runtime& runtime, std::optional<Micros> deadline)
     // As in a headless run, the player acts only once everything due by now has happened.
     if (m_player && !(deadline && *deadline <= game_now()) && m_player->act(runtime, *this))
         return;
-    // The player's own input in flight comes before the ticks that fall due meanwhile.
-    if (m_player) {
+    // The player's own input in flight comes before the ticks that fall due meanwhile. Not in a
+    // recorded run: there the game clock must never pass a due tick, or input would reach the
+    // game before a tick that a replay runs first.
+    if (m_player && !m_game_clock) {
         if (auto const held = m_player->holds_ticks_until(); held && deadline && *deadline < *held)
             deadline = *held;
     }
