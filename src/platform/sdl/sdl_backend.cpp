@@ -306,10 +306,11 @@ void SdlBackend::wait(Runtime& runtime, std::optional<Micros> deadline)
     // As in a headless run, the player acts only once everything due by now has happened.
     if (m_player && !(deadline && *deadline <= game_now()) && m_player->act(runtime, *this))
         return;
-    // The player's own input in flight comes before the ticks that fall due meanwhile. Not in a
-    // recorded run: there the game clock must never pass a due tick, or input would reach the
-    // game before a tick that a replay runs first.
-    if (m_player && !m_game_clock) {
+    // The player's own input in flight comes before the ticks that fall due meanwhile. In a
+    // recorded run the game clock still stops short of the tick that is due, so that the input
+    // is written down before it, where a replay runs it too.
+    std::optional<Micros> const due = deadline;
+    if (m_player) {
         if (auto const held = m_player->holds_ticks_until(); held && deadline && *deadline < *held)
             deadline = *held;
     }
@@ -330,7 +331,7 @@ void SdlBackend::wait(Runtime& runtime, std::optional<Micros> deadline)
             if (deadline)
                 wall_deadline = *deadline + m_slip;
             // Input that comes now reaches the game at the latest game time short of what is due.
-            if (!deadline || *deadline > reached)
+            if (!due || *due > reached)
                 m_game_clock->advance_to(reached);
         }
         if (redraw_due(now))
@@ -347,7 +348,7 @@ void SdlBackend::wait(Runtime& runtime, std::optional<Micros> deadline)
         // Behind the real time, the next due thing comes next, at its own time: ticks are
         // never merged.
         if (m_game_clock && deadline && *deadline <= reached) {
-            m_game_clock->advance_to(*deadline);
+            m_game_clock->advance_to(*due);
             return;
         }
         if (handled)
